@@ -1,0 +1,23 @@
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+
+// A file that could not be written: its name and the system's reason.
+struct FileFailure
+{
+    std::string fileName;
+    std::string reason;
+};
+
+// Turns every line feed of text into a carriage return and line feed. The text grows in place
+// from its end, so a text with room reserved for its carriage returns is never copied.
+void ExpandLineEnds(std::string& text);
+
+// Creates path or cuts it to length zero, and writes text with every line feed as a carriage
+// return and line feed, as one write request; nothing else is added. The file is written where it
+// stands, never through a temporary file, so a file that cannot be opened keeps its content.
+// Returns what failed, naming the file by its name alone, or nothing when the whole text was
+// written and the file closed.
+std::optional<FileFailure> WriteTextFile(const std::filesystem::path& path, std::string text);
