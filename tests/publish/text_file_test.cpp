@@ -1,0 +1,165 @@
+#include "publish/text_file.h"
+
+#include "tests/publish/child_process.h"
+#include "tests/publish/test_folder.h"
+
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <csignal>
+#include <cstring>
+
+#include <sys/resource.h>
+#include <sys/stat.h>
+
+namespace {
+
+struct LineEndCase
+{
+    const char* name;
+    std::string text;
+    std::string expanded;
+};
+
+class LineEnds : public testing::TestWithParam<LineEndCase>
+{
+};
+
+TEST_P(LineEnds, EveryLineFeedGainsACarriageReturn)
+{
+    std::string text = GetParam().text;
+    ExpandLineEnds(text);
+    EXPECT_EQ(text, GetParam().expanded);
+}
+
+const LineEndCase kLineEndCases[] = {
+    {"Empty", "", ""},
+    {"NoLineFeed", "</db>", "</db>"},
+    {"OnlyLineFeed", "\n", "\r\n"},
+    {"TwoLineFeeds", "\n\n", "\r\n\r\n"},
+    {"Lines", "<db>\n\n</db>", "<db>\r\n\r\n</db>"},
+    {"FinalLineFeed", "a\nb\n", "a\r\nb\r\n"},
+    {"CarriageReturnAlreadyThere", "a\r\nb", "a\r\r\nb"},
+    {"LoneCarriageReturn", "a\rb", "a\rb"},
+    {"EmbeddedZero", std::string("\0\n\0", 3), std::string("\0\r\n\0", 4)},
+};
+
+INSTANTIATE_TEST_SUITE_P(Cases, LineEnds, testing::ValuesIn(kLineEndCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(LineEnds, GrowInPlaceWhenRoomIsReserved)
+{
+    std::string text;
+    text.reserve(4000);
+    for (int line = 0; line < 100; ++line)
+        text += "line " + std::to_string(line) + "\n";
+    const std::string expected = OnDisk(text);
+    const char* const before = text.data();
+    ExpandLineEnds(text);
+    EXPECT_EQ(text, expected);
+    EXPECT_EQ(text.data(), before);
+}
+
+class TextFile : public testing::Test
+{
+protected:
+    TemporaryFolder m_folder;
+};
+
+TEST_F(TextFile, WritesTheTextWithCrLf)
+{
+    const auto failure = WriteTextFile(m_folder / "db.xml", "<db>\n\n</db>");
+    EXPECT_FALSE(failure.has_value());
+    EXPECT_EQ(ReadFile(m_folder / "db.xml"), "<db>\r\n\r\n</db>");
+}
+
+TEST_F(TextFile, NewFileIsReadableAndWritableByAllBeforeTheUmask)
+{
+    const mode_t previous = ::umask(0);
+    WriteTextFile(m_folder / "open.txt", "x");
+    ::umask(022);
+    WriteTextFile(m_folder / "masked.txt", "x");
+    ::umask(previous);
+
+    struct stat status {};
+    ASSERT_EQ(::stat((m_folder / "open.txt").c_str(), &status), 0);
+    EXPECT_EQ(status.st_mode & 07777, 0666u);
+    ASSERT_EQ(::stat((m_folder / "masked.txt").c_str(), &status), 0);
+    EXPECT_EQ(status.st_mode & 07777, 0644u);
+}
+
+TEST_F(TextFile, CutsALongerFileInPlace)
+{
+    const auto path = m_folder / "db.css";
+    WriteFile(path, std::string(10000, 'x'));
+    struct stat before {};
+    ASSERT_EQ(::stat(path.c_str(), &before), 0);
+
+    EXPECT_FALSE(WriteTextFile(path, "a\nb").has_value());
+    EXPECT_EQ(ReadFile(path), "a\r\nb");
+    struct stat after {};
+    ASSERT_EQ(::stat(path.c_str(), &after), 0);
+    EXPECT_EQ(after.st_ino, before.st_ino) << "the file was replaced rather than rewritten";
+}
+
+TEST_F(TextFile, EmptyTextGivesEmptyFile)
+{
+    WriteFile(m_folder / "findT.js", "old");
+    EXPECT_FALSE(WriteTextFile(m_folder / "findT.js", "").has_value());
+    EXPECT_EQ(ReadFile(m_folder / "findT.js"), "");
+}
+
+struct FailureCase
+{
+    const char* name;
+    std::function<void(const TemporaryFolder&)> prepare;
+    const char* target;
+    int error;
+};
+
+class TextFileFailure : public testing::TestWithParam<FailureCase>
+{
+protected:
+    TemporaryFolder m_folder;
+};
+
+TEST_P(TextFileFailure, NamesTheFileAndTheSystemsReason)
+{
+    if (GetParam().error == ENOSPC && !std::filesystem::exists("/dev/full"))
+        GTEST_SKIP() << "/dev/full is missing, so a full disk cannot be made";
+    GetParam().prepare(m_folder);
+    const auto failure = WriteTextFile(m_folder / GetParam().target, "text\n");
+    ASSERT_TRUE(failure.has_value());
+    EXPECT_EQ(failure->fileName, std::filesystem::path(GetParam().target).filename().string());
+    EXPECT_EQ(failure->reason, std::strerror(GetParam().error));
+}
+
+const FailureCase kFailureCases[] = {
+    {"MissingFolder", [](const TemporaryFolder&) {}, "missing/db.xml", ENOENT},
+    {"Directory", [](const TemporaryFolder& folder) { std::filesystem::create_directory(folder / "db.xml"); },
+     "db.xml", EISDIR},
+    {"FullDisk", [](const TemporaryFolder& folder) { std::filesystem::create_symlink("/dev/full", folder / "db.xml"); },
+     "db.xml", ENOSPC},
+};
+
+INSTANTIATE_TEST_SUITE_P(Cases, TextFileFailure, testing::ValuesIn(kFailureCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(TextFile, ShortWriteIsAFailure)
+{
+    // A file size limit makes the kernel take only part of the text and refuse the rest.
+    const auto path = m_folder / "db.htm";
+    const auto report = RunInChildProcess([&] {
+        std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit {100, 100};
+        if (::setrlimit(RLIMIT_FSIZE, &limit) != 0)
+            return std::string("no limit");
+        const auto failure = WriteTextFile(path, std::string(1000, 'x'));
+        return failure ? failure->fileName + ": " + failure->reason : std::string("written");
+    });
+    ASSERT_TRUE(report.has_value());
+    EXPECT_EQ(*report, std::string("db.htm: ") + std::strerror(EFBIG));
+    EXPECT_EQ(std::filesystem::file_size(path), 100u);
+}
+
+} // namespace
