@@ -10,6 +10,9 @@ bash scripts/install-deps.sh --test
 export QT_QPA_PLATFORM=offscreen
 jobs=$(nproc)
 
+# The browser tests drive Chromium through playwright-core, pinned in tests/browser/package-lock.json.
+npm ci --prefix tests/browser --no-audit --no-fund
+
 cmake -S . -B build-test -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build-test -j "$jobs"
 ctest --test-dir build-test --output-on-failure -j "$jobs"
