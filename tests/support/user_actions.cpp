@@ -1,0 +1,94 @@
+#include "user_actions.h"
+
+#include "app/toolkit/control_factory.h"
+#include "app/toolkit/report_list_view.h"
+
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace user {
+
+QWidget* Control(QWidget* window, int id)
+{
+    QWidget* control = FindControl(window, id);
+    EXPECT_NE(control, nullptr) << "no control " << id;
+    return control;
+}
+
+QLineEdit* Edit(QWidget* window, int id)
+{
+    return qobject_cast<QLineEdit*>(Control(window, id));
+}
+
+ReportListView* List(QWidget* window, int id)
+{
+    return qobject_cast<ReportListView*>(Control(window, id));
+}
+
+void Type(QWidget* window, int id, const QString& text)
+{
+    QLineEdit* edit = Edit(window, id);
+    QTest::mouseClick(edit, Qt::LeftButton);
+    QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+    if (text.isEmpty())
+        QTest::keyClick(edit, Qt::Key_Delete);
+    else
+        QTest::keyClicks(edit, text);
+}
+
+void Click(QWidget* window, int id)
+{
+    QTest::mouseClick(Control(window, id), Qt::LeftButton);
+}
+
+void Press(QWidget* window, Qt::Key key, Qt::KeyboardModifiers modifiers)
+{
+    QWidget* focused = window->focusWidget();
+    QTest::keyClick(focused ? focused : window, key, modifiers);
+}
+
+void ClickRow(QWidget* window, int listId, int row, Qt::KeyboardModifiers modifiers)
+{
+    ReportListView* list = List(window, listId);
+    const QRect cell = list->visualRect(list->model()->index(row, 0));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, modifiers, cell.center());
+}
+
+void RightClick(QWidget* window)
+{
+    // A point of the dialog's own background, clear of every control.
+    const QPoint background(2, window->height() - 2);
+    QTest::mouseClick(window, Qt::RightButton, Qt::NoModifier, background);
+}
+
+QString Text(QWidget* window, int id)
+{
+    QLineEdit* edit = Edit(window, id);
+    return edit ? edit->text() : QString();
+}
+
+QString Heading(QWidget* window, int listId, int position)
+{
+    return List(window, listId)->model()->headerData(position, Qt::Horizontal, Qt::DisplayRole).toString();
+}
+
+bool ColumnShown(QWidget* window, int listId, int position)
+{
+    return !List(window, listId)->header()->isSectionHidden(position);
+}
+
+QString Cell(QWidget* window, int listId, int row, int position)
+{
+    ReportListView* list = List(window, listId);
+    return list->model()->data(list->model()->index(row, position)).toString();
+}
+
+int RowCount(QWidget* window, int listId)
+{
+    return List(window, listId)->model()->rowCount();
+}
+
+} // namespace user
