@@ -80,27 +80,45 @@ function launchBrowser() {
     return chromium.launch({ executablePath: '/usr/bin/chromium', args: CHROMIUM_ARGUMENTS });
 }
 
-// Opens url in a new page. Alerts are answered and kept in `alerts`, uncaught script errors in
-// `errors`.
-async function openPage(browser, url, { emulation = true, viewport } = {}) {
-    const context = await browser.newContext(viewport ? { viewport } : {});
-    const page = await context.newPage();
-    const alerts = [];
-    const errors = [];
-    page.on('dialog', (dialog) => {
-        alerts.push(dialog.message());
-        dialog.accept();
-    });
-    page.on('pageerror', (error) => errors.push(error.message));
-    if (emulation) {
-        await page.addInitScript({ path: EMULATION });
+// One browser page that opens page after page, with or without the emulation. Alerts are
+// answered and kept in `alerts`, uncaught script errors in `errors`; both lists start empty at
+// every open.
+class Viewer {
+    static async create(browser, { emulation = true, viewport } = {}) {
+        const context = await browser.newContext(viewport ? { viewport } : {});
+        const page = await context.newPage();
+        if (emulation) {
+            await page.addInitScript({ path: EMULATION });
+        }
+        return new Viewer(context, page);
     }
-    await page.goto(url, { waitUntil: 'load' });
-    return { page, alerts, errors, close: () => context.close() };
+
+    constructor(context, page) {
+        this.context = context;
+        this.page = page;
+        this.alerts = [];
+        this.errors = [];
+        page.on('dialog', (dialog) => {
+            this.alerts.push(dialog.message());
+            dialog.accept();
+        });
+        page.on('pageerror', (error) => this.errors.push(error.message));
+    }
+
+    async open(url) {
+        this.alerts.length = 0;
+        this.errors.length = 0;
+        await this.page.goto(url, { waitUntil: 'load' });
+        return this;
+    }
+
+    close() {
+        return this.context.close();
+    }
 }
 
 function makeTemporaryRoot() {
     return fs.realpathSync(fs.mkdtempSync(path.join(os.tmpdir(), 'tabloom-browser-')));
 }
 
-module.exports = { publish, startServer, launchBrowser, openPage, makeTemporaryRoot };
+module.exports = { publish, startServer, launchBrowser, Viewer, makeTemporaryRoot };

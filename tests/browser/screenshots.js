@@ -7,7 +7,7 @@
 const fs = require('node:fs');
 const path = require('node:path');
 
-const { publish, startServer, launchBrowser, openPage, makeTemporaryRoot } = require('./harness');
+const { publish, startServer, launchBrowser, Viewer, makeTemporaryRoot } = require('./harness');
 
 const DOCS = path.join(__dirname, '..', '..', 'docs');
 const VIEWPORT = { width: 820, height: 420 };
@@ -26,7 +26,8 @@ async function main() {
     try {
         const folder = publish(root, 'fruit', RECORDS, CAPTIONS);
         for (const [emulation, file] of [[true, 'viewer-emulated.png'], [false, 'viewer-plain.png']]) {
-            const viewer = await openPage(browser, `${server.origin}/${folder}/db.htm`, { emulation, viewport: VIEWPORT });
+            const viewer = await Viewer.create(browser, { emulation, viewport: VIEWPORT });
+            await viewer.open(`${server.origin}/${folder}/db.htm`);
             await viewer.page.screenshot({ path: path.join(DOCS, file) });
             await viewer.close();
             console.log(`wrote docs/${file}`);

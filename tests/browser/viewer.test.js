@@ -7,7 +7,7 @@ const assert = require('node:assert/strict');
 const fs = require('node:fs');
 const path = require('node:path');
 
-const { publish, startServer, launchBrowser, openPage, makeTemporaryRoot } = require('./harness');
+const { publish, startServer, launchBrowser, Viewer, makeTemporaryRoot } = require('./harness');
 
 // Errors the page's own handlers raise in every browser: the search field's onfocus handler
 // assigns the undefined NULL, and its onkeypress handler calls the undefined okd().
@@ -20,6 +20,8 @@ const NO_MORE_MATCHES = 'No (more) matches!';
 let root;
 let server;
 let browser;
+let emulated;
+let plain;
 let folderCount = 0;
 
 before(async () => {
@@ -27,6 +29,8 @@ before(async () => {
     fs.writeFileSync(path.join(root, 'elsewhere.htm'), '<html><body><p id=arrived>Elsewhere</p></body></html>');
     server = await startServer(root);
     browser = await launchBrowser();
+    emulated = await Viewer.create(browser);
+    plain = await Viewer.create(browser, { emulation: false });
 });
 
 after(async () => {
@@ -35,9 +39,11 @@ after(async () => {
     fs.rmSync(root, { recursive: true, force: true });
 });
 
-async function openPublished(records, captions, options) {
+// Publishes records and captions into a new folder and opens its page with the emulation, or
+// in the plain browser.
+function openPublished(records, captions, { emulation = true } = {}) {
     const folder = publish(root, `folder${++folderCount}`, records, captions);
-    return openPage(browser, `${server.origin}/${folder}/db.htm`, options);
+    return (emulation ? emulated : plain).open(`${server.origin}/${folder}/db.htm`);
 }
 
 function tableRows(page) {
@@ -118,14 +124,10 @@ describe('the viewer page with the legacy emulation', () => {
     for (const listing of listings) {
         it(`shows the records in file order and the captions on the sort buttons: ${listing.name}`, async () => {
             const viewer = await openPublished(listing.records, listing.captions);
-            try {
-                const expectedCaptions = [0, 1, 2, 3].map((index) => listing.captions[index] || '');
-                assert.deepEqual(await sortButtonCaptions(viewer.page), expectedCaptions);
-                assert.deepEqual(await tableRows(viewer.page), listing.records);
-                assertOnlyErrors(viewer.errors, HANDLER_ERRORS);
-            } finally {
-                await viewer.close();
-            }
+            const expectedCaptions = [0, 1, 2, 3].map((index) => listing.captions[index] || '');
+            assert.deepEqual(await sortButtonCaptions(viewer.page), expectedCaptions);
+            assert.deepEqual(await tableRows(viewer.page), listing.records);
+            assertOnlyErrors(viewer.errors, HANDLER_ERRORS);
         });
     }
 
@@ -144,17 +146,13 @@ describe('the viewer page with the legacy emulation', () => {
             { button: 1, order: ['Apple', 'Banana', 'Cherry', 'Lemon'] },
         ];
         const viewer = await openPublished(records, ['Fruit', 'Colour', 'Taste', 'Rank']);
-        try {
-            for (const sort of sorts) {
-                await clickSortButton(viewer.page, sort.button);
-                const rows = await tableRows(viewer.page);
-                assert.deepEqual(rows.map((row) => row[0]), sort.order, `after sort button ${sort.button}`);
-                assert.deepEqual(rows.slice().sort(), records.slice().sort(), 'every record stays whole');
-            }
-            assertOnlyErrors(viewer.errors, [...HANDLER_ERRORS, SYNC_CHANGES_ERROR]);
-        } finally {
-            await viewer.close();
+        for (const sort of sorts) {
+            await clickSortButton(viewer.page, sort.button);
+            const rows = await tableRows(viewer.page);
+            assert.deepEqual(rows.map((row) => row[0]), sort.order, `after sort button ${sort.button}`);
+            assert.deepEqual(rows.slice().sort(), records.slice().sort(), 'every record stays whole');
         }
+        assertOnlyErrors(viewer.errors, [...HANDLER_ERRORS, SYNC_CHANGES_ERROR]);
     });
 
     const searches = [
@@ -191,60 +189,44 @@ describe('the viewer page with the legacy emulation', () => {
     for (const search of searches) {
         it(`selects each occurrence in turn, then says there is none left and starts again: ${search.name}`, async () => {
             const viewer = await openPublished(search.records, ['One', 'Two', 'Three', 'Four']);
-            try {
-                await typeSearchWord(viewer.page, search.word);
-                assert.deepEqual(await clickSearch(viewer), { alerts: [], selection: search.first }, 'first click');
-                assert.deepEqual(await clickSearch(viewer), { alerts: [], selection: search.second }, 'second click');
-                assert.deepEqual(await clickSearch(viewer), { alerts: [NO_MORE_MATCHES], selection: null }, 'third click');
-                assert.deepEqual(await clickSearch(viewer), { alerts: [], selection: search.first }, 'fourth click');
-                assertOnlyErrors(viewer.errors, HANDLER_ERRORS);
-            } finally {
-                await viewer.close();
-            }
+            await typeSearchWord(viewer.page, search.word);
+            assert.deepEqual(await clickSearch(viewer), { alerts: [], selection: search.first }, 'first click');
+            assert.deepEqual(await clickSearch(viewer), { alerts: [], selection: search.second }, 'second click');
+            assert.deepEqual(await clickSearch(viewer), { alerts: [NO_MORE_MATCHES], selection: null }, 'third click');
+            assert.deepEqual(await clickSearch(viewer), { alerts: [], selection: search.first }, 'fourth click');
+            assertOnlyErrors(viewer.errors, HANDLER_ERRORS);
         });
     }
 
     it('says at once that a word which does not occur has no match', async () => {
         const viewer = await openPublished([['Lemon', 'Yellow', '', '']], ['Fruit', 'Colour']);
-        try {
-            await typeSearchWord(viewer.page, 'Quince');
-            assert.deepEqual(await clickSearch(viewer), { alerts: [NO_MORE_MATCHES], selection: null });
-            assert.deepEqual(await clickSearch(viewer), { alerts: [NO_MORE_MATCHES], selection: null });
-        } finally {
-            await viewer.close();
-        }
+        await typeSearchWord(viewer.page, 'Quince');
+        assert.deepEqual(await clickSearch(viewer), { alerts: [NO_MORE_MATCHES], selection: null });
+        assert.deepEqual(await clickSearch(viewer), { alerts: [NO_MORE_MATCHES], selection: null });
     });
 
     it('finds a word typed key by key, as a person types it', async () => {
         const viewer = await openPublished([['Lemon', 'Yellow', '', '']], ['Fruit', 'Colour']);
-        try {
-            await viewer.page.locator('input[name=textbox]').pressSequentially('yellow');
-            const result = await clickSearch(viewer);
-            assert.deepEqual(result, { alerts: [], selection: { text: 'Yellow', row: 0, column: 1, offset: 0 } });
-            assert.equal(viewer.errors.filter((message) => message === 'okd is not defined').length, 'yellow'.length);
-        } finally {
-            await viewer.close();
-        }
+        await viewer.page.locator('input[name=textbox]').pressSequentially('yellow');
+        const result = await clickSearch(viewer);
+        assert.deepEqual(result, { alerts: [], selection: { text: 'Yellow', row: 0, column: 1, offset: 0 } });
+        assert.equal(viewer.errors.filter((message) => message === 'okd is not defined').length, 'yellow'.length);
     });
 
     it('follows a cell that begins with "http" when it is pointed at and clicked, and no plain cell', async () => {
         const target = `${server.origin}/elsewhere.htm`;
         const viewer = await openPublished([['Plain', target, '', '']], ['Name', 'Link']);
-        try {
-            const cells = viewer.page.locator('#table1 tbody span');
-            const requestsBefore = server.requests.length;
-            await cells.nth(0).click();
-            assert.equal(await viewer.page.evaluate(() => adornot), 'No');
-            await cells.nth(1).hover();
-            assert.equal(await viewer.page.evaluate(() => adornot), 'Yes');
-            await Promise.all([viewer.page.waitForURL(target), cells.nth(1).click()]);
-            assert.equal(await viewer.page.locator('#arrived').textContent(), 'Elsewhere');
-            const pagesAsked = server.requests.slice(requestsBefore).filter((request) => request !== '/favicon.ico');
-            assert.deepEqual(pagesAsked, ['/elsewhere.htm'],
-                'the plain cell led nowhere, the link cell only to its address');
-        } finally {
-            await viewer.close();
-        }
+        const cells = viewer.page.locator('#table1 tbody span');
+        const requestsBefore = server.requests.length;
+        await cells.nth(0).click();
+        assert.equal(await viewer.page.evaluate(() => adornot), 'No');
+        await cells.nth(1).hover();
+        assert.equal(await viewer.page.evaluate(() => adornot), 'Yes');
+        await Promise.all([viewer.page.waitForURL(target), cells.nth(1).click()]);
+        assert.equal(await viewer.page.locator('#arrived').textContent(), 'Elsewhere');
+        const pagesAsked = server.requests.slice(requestsBefore).filter((request) => request !== '/favicon.ico');
+        assert.deepEqual(pagesAsked, ['/elsewhere.htm'],
+            'the plain cell led nowhere, the link cell only to its address');
     });
 
     const styles = [
@@ -266,41 +248,29 @@ describe('the viewer page with the legacy emulation', () => {
 
     it('takes its looks from db.css', async () => {
         const viewer = await openPublished([['Lemon', 'Yellow', 'sour', 'x']], ['Fruit', 'Colour', 'Taste', 'Mark']);
-        try {
-            for (const style of styles) {
-                const value = await viewer.page.locator(style.selector).first()
-                    .evaluate((element, property) => getComputedStyle(element).getPropertyValue(property), style.property);
-                assert.equal(value, style.value, `${style.property} of ${style.selector}`);
-            }
-        } finally {
-            await viewer.close();
+        for (const style of styles) {
+            const value = await viewer.page.locator(style.selector).first()
+                .evaluate((element, property) => getComputedStyle(element).getPropertyValue(property), style.property);
+            assert.equal(value, style.value, `${style.property} of ${style.selector}`);
         }
     });
 
     it('hides the warning meant for Internet Explorer 4 and focuses the search field', async () => {
         const viewer = await openPublished([['Lemon', 'Yellow', '', '']], ['Fruit', 'Colour']);
-        try {
-            assert.doesNotMatch(await viewer.page.locator('body').innerText(), /Internet Explorer 4/);
-            assert.equal(await viewer.page.evaluate(() => document.activeElement.name), 'textbox');
-        } finally {
-            await viewer.close();
-        }
+        assert.doesNotMatch(await viewer.page.locator('body').innerText(), /Internet Explorer 4/);
+        assert.equal(await viewer.page.evaluate(() => document.activeElement.name), 'textbox');
     });
 });
 
 describe('the viewer page in a current browser without the emulation', () => {
     it('shows the warning for Internet Explorer 4, one empty row, and its scripts fail', async () => {
         const viewer = await openPublished([['Lemon', 'Yellow', '', '']], ['Fruit', 'Colour'], { emulation: false });
-        try {
-            assert.match(await viewer.page.locator('body').innerText(), /Your web browser is Internet Explorer 4\. Please update!/);
-            assert.deepEqual(await tableRows(viewer.page), [['', '', '', '']]);
-            assert.deepEqual(await sortButtonCaptions(viewer.page), ['Fruit', 'Colour', '', '']);
-            assert.deepEqual(viewer.errors, ['xmldso.load is not a function', 'textbox is not defined']);
-            await viewer.page.locator('#btnSearch').click();
-            assert.deepEqual(viewer.errors.slice(2), ['document.body.createTextRange is not a function']);
-        } finally {
-            await viewer.close();
-        }
+        assert.match(await viewer.page.locator('body').innerText(), /Your web browser is Internet Explorer 4\. Please update!/);
+        assert.deepEqual(await tableRows(viewer.page), [['', '', '', '']]);
+        assert.deepEqual(await sortButtonCaptions(viewer.page), ['Fruit', 'Colour', '', '']);
+        assert.deepEqual(viewer.errors, ['xmldso.load is not a function', 'textbox is not defined']);
+        await viewer.page.locator('#btnSearch').click();
+        assert.deepEqual(viewer.errors.slice(2), ['document.body.createTextRange is not a function']);
     });
 });
 
@@ -314,47 +284,31 @@ describe('faults of the published page, as it behaves today', () => {
         ];
         for (const { records, errors } of cases) {
             const viewer = await openPublished(records, ['One', 'Two']);
-            try {
-                viewer.errors.length = 0;
-                await clickSortButton(viewer.page, 1);
-                assert.deepEqual(viewer.errors, errors, JSON.stringify(records));
-                assert.deepEqual((await tableRows(viewer.page)).map((row) => row[0]), records.map((row) => row[0]).sort());
-            } finally {
-                await viewer.close();
-            }
+            viewer.errors.length = 0;
+            await clickSortButton(viewer.page, 1);
+            assert.deepEqual(viewer.errors, errors, JSON.stringify(records));
+            assert.deepEqual((await tableRows(viewer.page)).map((row) => row[0]), records.map((row) => row[0]).sort());
         }
     });
 
     it('fault: a first cell holding an apostrophe breaks the query that syncChanges builds', async () => {
         const viewer = await openPublished([["O'Brien"], ['Adams']], ['Name', 'Town']);
-        try {
-            viewer.errors.length = 0;
-            await clickSortButton(viewer.page, 1);
-            assert.deepEqual(viewer.errors, [`XSL pattern "dbparent[. = 'O'Brien']": expected "]" at position 16`]);
-        } finally {
-            await viewer.close();
-        }
+        viewer.errors.length = 0;
+        await clickSortButton(viewer.page, 1);
+        assert.deepEqual(viewer.errors, [`XSL pattern "dbparent[. = 'O'Brien']": expected "]" at position 16`]);
     });
 
     it('fault: sorting can overwrite a record whose whole text equals another record\'s first cell', async () => {
         const viewer = await openPublished([['a', 'b'], ['ab', '']], ['One', 'Two']);
-        try {
-            await clickSortButton(viewer.page, 2);
-            assert.deepEqual(await tableRows(viewer.page), [['ab', '', '', ''], ['a', 'b', '', '']]);
-            await clickSortButton(viewer.page, 1);
-            assert.deepEqual(await tableRows(viewer.page), [['ab', '', '', ''], ['ab', '', '', '']], 'record a|b is lost');
-        } finally {
-            await viewer.close();
-        }
+        await clickSortButton(viewer.page, 2);
+        assert.deepEqual(await tableRows(viewer.page), [['ab', '', '', ''], ['a', 'b', '', '']]);
+        await clickSortButton(viewer.page, 1);
+        assert.deepEqual(await tableRows(viewer.page), [['ab', '', '', ''], ['ab', '', '', '']], 'record a|b is lost');
     });
 
     it('fault: captions outside ASCII are garbled, since the page names no character set', async () => {
         const viewer = await openPublished([['Größe']], ['Größe', 'Café']);
-        try {
-            assert.deepEqual(await sortButtonCaptions(viewer.page), ['GrÃ¶ÃŸe', 'CafÃ©', '', '']);
-            assert.deepEqual(await tableRows(viewer.page), [['Größe', '', '', '']], 'cells come through db.xml intact');
-        } finally {
-            await viewer.close();
-        }
+        assert.deepEqual(await sortButtonCaptions(viewer.page), ['GrÃ¶ÃŸe', 'CafÃ©', '', '']);
+        assert.deepEqual(await tableRows(viewer.page), [['Größe', '', '', '']], 'cells come through db.xml intact');
     });
 });
