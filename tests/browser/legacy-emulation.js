@@ -109,24 +109,12 @@
             wrappers.set(native, this);
         }
 
-        get nodeName() {
-            return this.native.nodeName;
-        }
-
         get childNodes() {
             return childNodeList(this.native);
         }
 
         get text() {
             return textOf(this.native);
-        }
-
-        get xml() {
-            return new XMLSerializer().serializeToString(this.native);
-        }
-
-        get ownerDocument() {
-            return wrap(this.native.ownerDocument);
         }
 
         cloneNode(deep) {
@@ -672,8 +660,8 @@
             }
             const model = this.model();
             const options = Number(flags) || 0;
-            const window = this.searchWindow(count === undefined ? DEFAULT_SEARCH_COUNT : Number(count), model.text.length);
-            const backwards = window.backwards || (options & MATCH_BACKWARDS) !== 0;
+            const scope = this.searchScope(count === undefined ? DEFAULT_SEARCH_COUNT : Number(count), model.text.length);
+            const backwards = scope.backwards || (options & MATCH_BACKWARDS) !== 0;
             const matchCase = (options & MATCH_CASE) !== 0;
             const haystack = matchCase ? model.text : foldCase(model.text);
             const wanted = matchCase ? needle : foldCase(needle);
@@ -684,9 +672,9 @@
                 return (options & MATCH_WHOLE_WORD) === 0
                     || (!isWordCharacter(model.text[at - 1]) && !isWordCharacter(model.text[at + wanted.length]));
             };
-            const last = window.to - wanted.length;
-            for (let step = 0; step <= last - window.from; step++) {
-                const at = backwards ? last - step : window.from + step;
+            const last = scope.to - wanted.length;
+            for (let step = 0; step <= last - scope.from; step++) {
+                const at = backwards ? last - step : scope.from + step;
                 if (fits(at)) {
                     this.start = at;
                     this.end = at + wanted.length;
@@ -699,7 +687,7 @@
         // Which stretch of text a search covers: count characters on from the start (back from
         // the end when negative); 0 means the range itself, or the rest of the page for a
         // collapsed range.
-        searchWindow(count, textLength) {
+        searchScope(count, textLength) {
             if (count > 0) {
                 return { from: this.start, to: Math.min(textLength, this.start + count), backwards: false };
             }
@@ -805,25 +793,30 @@
     // only supplied where a browser lacks it.
     // ---------------------------------------------------------------------------------------
 
-    function exposeNames(root) {
-        const elements = root.querySelectorAll ? root.querySelectorAll('[name]') : [];
-        for (const element of elements) {
-            const name = element.getAttribute('name');
-            if (!name || name in global) {
-                continue;
-            }
-            Object.defineProperty(global, name, {
-                configurable: true,
-                enumerable: false,
-                get() {
-                    const named = document.getElementsByName(name);
-                    return named.length === 1 ? named[0] : named;
-                },
-                set(value) {
-                    Object.defineProperty(global, name, { value, writable: true, configurable: true, enumerable: true });
-                },
-            });
+    function exposeName(element) {
+        const name = element.getAttribute('name');
+        if (!name || name in global) {
+            return;
         }
+        Object.defineProperty(global, name, {
+            configurable: true,
+            enumerable: false,
+            get() {
+                const named = document.getElementsByName(name);
+                return named.length === 1 ? named[0] : named;
+            },
+            set(value) {
+                Object.defineProperty(global, name, { value, writable: true, configurable: true, enumerable: true });
+            },
+        });
+    }
+
+    // Exposes the names of element (when it has one) and of its descendants.
+    function exposeNames(element) {
+        if (element.matches('[name]')) {
+            exposeName(element);
+        }
+        element.querySelectorAll('[name]').forEach(exposeName);
     }
 
     if (!('innerText' in HTMLElement.prototype)) {
@@ -853,8 +846,8 @@
         if (version !== null) {
             const comparisons = {
                 lt: EMULATED_IE_VERSION < version,
-                lte: EMULATED_IE_VERSION <= Math.floor(version),
-                gt: EMULATED_IE_VERSION > Math.floor(version),
+                lte: EMULATED_IE_VERSION <= version,
+                gt: EMULATED_IE_VERSION > version,
                 gte: EMULATED_IE_VERSION >= version,
             };
             holds = match[2] ? comparisons[match[2].toLowerCase()] : Math.floor(version) === EMULATED_IE_VERSION;
@@ -897,14 +890,14 @@
         for (const mutation of mutations) {
             mutation.addedNodes.forEach((node) => {
                 if (node.nodeType === Node.ELEMENT_NODE) {
-                    exposeNames(node.parentNode || node);
+                    exposeNames(node);
                 }
             });
         }
     }).observe(document, { childList: true, subtree: true });
 
     document.addEventListener('DOMContentLoaded', () => {
-        exposeNames(document);
+        exposeNames(document.documentElement);
         applyConditionalMarkup(document);
         document.querySelectorAll('xml').forEach((island) => islandDocument(island));
         document.querySelectorAll('table[datasrc]').forEach(bindTable);

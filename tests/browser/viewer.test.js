@@ -222,6 +222,9 @@ describe('the viewer page with the legacy emulation', () => {
         assert.equal(await viewer.page.evaluate(() => adornot), 'No');
         await cells.nth(1).hover();
         assert.equal(await viewer.page.evaluate(() => adornot), 'Yes');
+        // Chromium reads the old cursor name "hand" as "pointer" in a page without a doctype.
+        assert.equal(await cells.nth(1).evaluate((span) => span.style.cursor), 'pointer');
+        assert.equal(await cells.nth(0).evaluate((span) => span.style.cursor), '');
         await Promise.all([viewer.page.waitForURL(target), cells.nth(1).click()]);
         assert.equal(await viewer.page.locator('#arrived').textContent(), 'Elsewhere');
         const pagesAsked = server.requests.slice(requestsBefore).filter((request) => request !== '/favicon.ico');
@@ -244,6 +247,8 @@ describe('the viewer page with the legacy emulation', () => {
         { selector: 'body', property: 'border-top-color', value: 'rgb(176, 196, 222)' },
         { selector: 'span#en', property: 'color', value: 'rgb(128, 128, 128)' },
         { selector: '#oCtrlID', property: 'border-top-color', value: 'rgb(240, 230, 140)' },
+        { selector: '#oCtrlID', property: 'cursor', value: 'default' },
+        { selector: '#btnSearch', property: 'cursor', value: 'pointer' },
     ];
 
     it('takes its looks from db.css', async () => {
