@@ -6,6 +6,7 @@
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QTest>
+#include <QWindow>
 
 #include <gtest/gtest.h>
 
@@ -60,8 +61,10 @@ void ClickRow(QWidget* window, int listId, int row, Qt::KeyboardModifiers modifi
 void RightClick(QWidget* window)
 {
     // A point of the dialog's own background, clear of every control.
+    // Through the window, as the window system delivers it, so that Qt turns it into a
+    // context-menu request.
     const QPoint background(2, window->height() - 2);
-    QTest::mouseClick(window, Qt::RightButton, Qt::NoModifier, background);
+    QTest::mouseClick(window->windowHandle(), Qt::RightButton, Qt::NoModifier, background);
 }
 
 QString Text(QWidget* window, int id)
