@@ -1,6 +1,7 @@
 #include "publish/record_data.h"
 
 #include "publish/template_fill.h"
+#include "publish/text_reserve.h"
 #include "publish/xml_text.h"
 #include "res/resource.h"
 #include "res/strings.h"
@@ -79,7 +80,7 @@ std::string BuildRecordData(const std::vector<Record>& rows)
     length += static_cast<std::size_t>(documentLineFeeds);
 
     std::string text;
-    text.reserve(length);
+    ReserveText(text, length);
     text.append(layout.documentStart);
     for (const auto& row : rows) {
         for (std::size_t field = 0; field < row.size(); ++field) {

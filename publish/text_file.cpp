@@ -1,5 +1,7 @@
 #include "publish/text_file.h"
 
+#include "publish/line_ends.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
@@ -36,29 +38,6 @@ int WriteAll(int file, std::string_view text)
 }
 
 } // namespace
-
-void ExpandLineEnds(std::string& text)
-{
-    const auto lineFeeds = static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n'));
-    if (lineFeeds == 0)
-        return;
-    const std::size_t length = text.size();
-    text.resize(length + lineFeeds);
-
-    // Moves each line, last first, to its place at the end and puts CR LF before it.
-    char* const start = text.data();
-    char* source = start + length;
-    char* target = source + lineFeeds;
-    while (source != target) {
-        char* const lineFeed = static_cast<char*>(::memrchr(start, '\n', static_cast<std::size_t>(source - start)));
-        const auto lineLength = static_cast<std::size_t>(source - lineFeed - 1);
-        target -= lineLength;
-        std::memmove(target, lineFeed + 1, lineLength);
-        *--target = '\n';
-        *--target = '\r';
-        source = lineFeed;
-    }
-}
 
 std::optional<FileFailure> WriteTextFile(const std::filesystem::path& path, std::string text)
 {

@@ -11,10 +11,6 @@ struct FileFailure
     std::string reason;
 };
 
-// Turns every line feed of text into a carriage return and line feed. The text grows in place
-// from its end, so a text with room reserved for its carriage returns is never copied.
-void ExpandLineEnds(std::string& text);
-
 // Creates path or cuts it to length zero, and writes text with every line feed as a carriage
 // return and line feed, as one write request; nothing else is added. The file is written where it
 // stands, never through a temporary file, so a file that cannot be opened keeps its content.

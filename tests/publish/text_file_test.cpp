@@ -14,52 +14,6 @@
 
 namespace {
 
-struct LineEndCase
-{
-    const char* name;
-    std::string text;
-    std::string expanded;
-};
-
-class LineEnds : public testing::TestWithParam<LineEndCase>
-{
-};
-
-TEST_P(LineEnds, EveryLineFeedGainsACarriageReturn)
-{
-    std::string text = GetParam().text;
-    ExpandLineEnds(text);
-    EXPECT_EQ(text, GetParam().expanded);
-}
-
-const LineEndCase kLineEndCases[] = {
-    {"Empty", "", ""},
-    {"NoLineFeed", "</db>", "</db>"},
-    {"OnlyLineFeed", "\n", "\r\n"},
-    {"TwoLineFeeds", "\n\n", "\r\n\r\n"},
-    {"Lines", "<db>\n\n</db>", "<db>\r\n\r\n</db>"},
-    {"FinalLineFeed", "a\nb\n", "a\r\nb\r\n"},
-    {"CarriageReturnAlreadyThere", "a\r\nb", "a\r\r\nb"},
-    {"LoneCarriageReturn", "a\rb", "a\rb"},
-    {"EmbeddedZero", std::string("\0\n\0", 3), std::string("\0\r\n\0", 4)},
-};
-
-INSTANTIATE_TEST_SUITE_P(Cases, LineEnds, testing::ValuesIn(kLineEndCases),
-                         [](const auto& info) { return std::string(info.param.name); });
-
-TEST(LineEnds, GrowInPlaceWhenRoomIsReserved)
-{
-    std::string text;
-    text.reserve(4000);
-    for (int line = 0; line < 100; ++line)
-        text += "line " + std::to_string(line) + "\n";
-    const std::string expected = OnDisk(text);
-    const char* const before = text.data();
-    ExpandLineEnds(text);
-    EXPECT_EQ(text, expected);
-    EXPECT_EQ(text.data(), before);
-}
-
 class TextFile : public testing::Test
 {
 protected:
