@@ -215,10 +215,14 @@ describe('the viewer page with the legacy emulation', () => {
 
     it('follows a cell that begins with "http" when it is pointed at and clicked, and no plain cell', async () => {
         const target = `${server.origin}/elsewhere.htm`;
-        const viewer = await openPublished([['Plain', target, '', '']], ['Name', 'Link']);
+        const viewer = await openPublished([['Plain', target, 'ftp://127.0.0.1/file', '']], ['Name', 'Link', 'File']);
         const cells = viewer.page.locator('#table1 tbody span');
         const requestsBefore = server.requests.length;
         await cells.nth(0).click();
+        assert.equal(await viewer.page.evaluate(() => adornot), 'No');
+        await cells.nth(2).hover();
+        assert.equal(await viewer.page.evaluate(() => adornot), 'Yes', 'an "ftp" cell is a link too');
+        await cells.nth(0).hover();
         assert.equal(await viewer.page.evaluate(() => adornot), 'No');
         await cells.nth(1).hover();
         assert.equal(await viewer.page.evaluate(() => adornot), 'Yes');
