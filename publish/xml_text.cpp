@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <cstring>
 
 namespace {
 
@@ -62,9 +63,10 @@ Sequence ReadSequence(const std::uint8_t* next, const std::uint8_t* end)
     return {length, true};
 }
 
-} // namespace
-
-void AppendXmlText(std::string& text, std::string_view cell)
+// Calls emit with each piece of the character data of cell, in order: runs of bytes that stand
+// for themselves, and the replacement of each byte or sequence that does not.
+template <typename Emit>
+void TranslateXmlText(std::string_view cell, Emit&& emit)
 {
     const auto* next = reinterpret_cast<const std::uint8_t*>(cell.data());
     const auto* const end = next + cell.size();
@@ -83,25 +85,26 @@ void AppendXmlText(std::string& text, std::string_view cell)
                 break;
             next += sequence.length;
         }
-        text.append(reinterpret_cast<const char*>(runStart), static_cast<std::size_t>(next - runStart));
+        if (next != runStart)
+            emit(std::string_view(reinterpret_cast<const char*>(runStart), static_cast<std::size_t>(next - runStart)));
         if (next == end)
             return;
 
         switch (*next) {
         case '&':
-            text.append("&amp;");
+            emit(std::string_view("&amp;"));
             break;
         case '<':
-            text.append("&lt;");
+            emit(std::string_view("&lt;"));
             break;
         case '>':
-            text.append("&gt;");
+            emit(std::string_view("&gt;"));
             break;
         case '\r':
-            text.append("&#13;");
+            emit(std::string_view("&#13;"));
             break;
         default:
-            text.append(kReplacementCharacter);
+            emit(kReplacementCharacter);
             if (*next >= 0x80) {
                 next += sequence.length;
                 continue;
@@ -109,4 +112,48 @@ void AppendXmlText(std::string& text, std::string_view cell)
         }
         ++next;
     }
+}
+
+// Most cells are a few bytes long, where a call to memcpy costs more than the copy: these are
+// copied as two overlapping loads and stores.
+inline void CopyBytes(char* out, const char* in, std::size_t length)
+{
+    if (length >= 8 && length <= 16) {
+        std::uint64_t head;
+        std::uint64_t tail;
+        std::memcpy(&head, in, 8);
+        std::memcpy(&tail, in + length - 8, 8);
+        std::memcpy(out, &head, 8);
+        std::memcpy(out + length - 8, &tail, 8);
+    } else if (length >= 4 && length < 8) {
+        std::uint32_t head;
+        std::uint32_t tail;
+        std::memcpy(&head, in, 4);
+        std::memcpy(&tail, in + length - 4, 4);
+        std::memcpy(out, &head, 4);
+        std::memcpy(out + length - 4, &tail, 4);
+    } else if (length < 4) {
+        for (std::size_t index = 0; index < length; ++index)
+            out[index] = in[index];
+    } else {
+        std::memcpy(out, in, length);
+    }
+}
+
+} // namespace
+
+std::size_t XmlTextLength(std::string_view cell)
+{
+    std::size_t length = 0;
+    TranslateXmlText(cell, [&length](std::string_view piece) { length += piece.size(); });
+    return length;
+}
+
+char* WriteXmlText(char* out, std::string_view cell)
+{
+    TranslateXmlText(cell, [&out](std::string_view piece) {
+        CopyBytes(out, piece.data(), piece.size());
+        out += piece.size();
+    });
+    return out;
 }
