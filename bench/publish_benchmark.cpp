@@ -115,6 +115,11 @@ void BM_Publish(benchmark::State& state)
     const auto floorPath = folder.Path() / "floor.bin";
     WriteFloor(floorPath, floorBuffer);
 
+    // Each timed write starts from files that are on disk already, so that neither waits for the
+    // write-back of the other.
+    const int folderHandle = ::open(folder.Path().c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    ::syncfs(folderHandle);
+
     using Clock = std::chrono::steady_clock;
     Clock::duration publishing {};
     Clock::duration floor {};
@@ -123,14 +128,20 @@ void BM_Publish(benchmark::State& state)
         const PublishResult result = Publish(rows, kCaptions, folder.Path());
         const auto published = Clock::now();
         benchmark::DoNotOptimize(result);
+        ::syncfs(folderHandle);
+        const auto floorStart = Clock::now();
         WriteFloor(floorPath, floorBuffer);
         const auto floorWritten = Clock::now();
+        ::syncfs(folderHandle);
         publishing += published - start;
-        floor += floorWritten - published;
+        floor += floorWritten - floorStart;
         state.SetIterationTime(std::chrono::duration<double>(published - start).count());
     }
+    ::close(folderHandle);
 
     const double iterations = static_cast<double>(state.iterations());
+    if (records == 0)
+        return;
     const double publishNs = std::chrono::duration<double, std::nano>(publishing).count() / iterations;
     const double floorNs = std::chrono::duration<double, std::nano>(floor).count() / iterations;
     state.counters["ns_per_record"] = publishNs / static_cast<double>(records);
@@ -141,7 +152,8 @@ void BM_Publish(benchmark::State& state)
         static_cast<double>(PeakMemoryOfARun(records, folder.Path())) / static_cast<double>(floorBuffer.size());
 }
 
-BENCHMARK(BM_Publish)->Arg(1'000)->Arg(100'000)->Arg(1'000'000)->UseManualTime()->Unit(benchmark::kMillisecond);
+// No records: the fixed cost of the eight files, which dominates at 1,000 records.
+BENCHMARK(BM_Publish)->Arg(0)->Arg(1'000)->Arg(100'000)->Arg(1'000'000)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 } // namespace
 
