@@ -15,5 +15,6 @@ struct FileFailure
 // return and line feed, as one write request; nothing else is added. The file is written where it
 // stands, never through a temporary file, so a file that cannot be opened keeps its content.
 // Returns what failed, naming the file by its name alone, or nothing when the whole text was
-// written and the file closed.
+// written and the file closed. Memory for the carriage returns is found before the file is
+// opened: std::bad_alloc leaves the file untouched.
 std::optional<FileFailure> WriteTextFile(const std::filesystem::path& path, std::string text);
