@@ -296,8 +296,9 @@ TEST(PublishFaults, MissingFolderFailsEveryFile)
 struct MemoryCase
 {
     const char* name;
-    bool hugeCell;
+    char hugeCell; // the byte a huge cell 1 is made of, 0 for none
     std::size_t hugeCaptionPosition; // 1 to 4, 0 for none
+    std::size_t headroom; // address space allowed beyond what the child already uses
     std::set<std::string> written;
 };
 
@@ -329,11 +330,11 @@ TEST_P(PublishOutOfMemory, StopsAndKeepsTheFilesWrittenBefore)
     const auto outcome = ReadReport(RunInChildProcess([&] {
         std::vector<Record> rows = kRows;
         Captions captions = kCaptions;
-        if (GetParam().hugeCell)
-            rows.push_back({std::string(kHuge, 'x'), "", "", ""});
+        if (GetParam().hugeCell != 0)
+            rows.push_back({std::string(kHuge, GetParam().hugeCell), "", "", ""});
         if (GetParam().hugeCaptionPosition != 0)
             captions[GetParam().hugeCaptionPosition - 1] = std::string(kHuge, 'x');
-        const rlimit limit {AddressSpaceInUse() + (64u << 20), RLIM_INFINITY};
+        const rlimit limit {AddressSpaceInUse() + GetParam().headroom, RLIM_INFINITY};
         if (::setrlimit(RLIMIT_AS, &limit) != 0)
             return std::string("cannot limit the address space");
         return Report(Publish(rows, captions, m_folder.Path()));
@@ -351,10 +352,14 @@ TEST_P(PublishOutOfMemory, StopsAndKeepsTheFilesWrittenBefore)
     }
 }
 
+constexpr std::size_t kMegabyte = 1u << 20;
+
 const MemoryCase kMemoryCases[] = {
-    {"BuildingRecordData", true, 0, {}},
-    {"BuildingSortButton1", false, 1, {"db.xml"}},
-    {"BuildingSortButton4", false, 4, {"db.xml", "by1.xsl", "by2.xsl", "by3.xsl"}},
+    {"BuildingRecordData", 'x', 0, 64 * kMegabyte, {}},
+    // The text of db.xml fits, but not its copy with a carriage return before each line feed.
+    {"ExpandingLineEnds", '\n', 0, 384 * kMegabyte, {}},
+    {"BuildingSortButton1", 0, 1, 64 * kMegabyte, {"db.xml"}},
+    {"BuildingSortButton4", 0, 4, 64 * kMegabyte, {"db.xml", "by1.xsl", "by2.xsl", "by3.xsl"}},
 };
 
 INSTANTIATE_TEST_SUITE_P(Cases, PublishOutOfMemory, testing::ValuesIn(kMemoryCases),
