@@ -51,7 +51,6 @@ QWidget* CreateStaticText(const res::ControlTemplate& control, QWidget* parent)
     auto* label = new QLabel(TextOf(control), parent);
     label->setTextFormat(Qt::PlainText);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    label->setWordWrap(true);
     label->setFocusPolicy(Qt::NoFocus);
     return label;
 }

@@ -10,6 +10,8 @@
 #include <QAbstractButton>
 #include <QWindow>
 
+#include <algorithm>
+
 namespace {
 
 QString FromUtf8(std::string_view text)
@@ -20,6 +22,15 @@ QString FromUtf8(std::string_view text)
 QRect RectOf(const res::ControlTemplate& control)
 {
     return {control.x, control.y, control.width, control.height};
+}
+
+// The desktop font may set a text wider than the template's font did; a label then grows to its
+// text, within the dialog, rather than being cut off or wrapped into the control below it.
+void FitStaticText(QWidget* label, int clientWidth)
+{
+    const QSize wanted = label->sizeHint();
+    const int width = std::min(std::max(label->width(), wanted.width()), clientWidth - label->x());
+    label->resize(width, std::max(label->height(), wanted.height()));
 }
 
 Qt::WindowFlags WindowFlagsOf(unsigned style)
@@ -177,6 +188,8 @@ void CDialog::CreateWindowFromTemplate(const res::DialogTemplate& dialogTemplate
         widget->setGeometry(MapDialogRect(RectOf(control), units));
         if (control.kind == res::ControlKind::Icon)
             widget->resize(widget->sizeHint());
+        if (control.kind == res::ControlKind::StaticText)
+            FitStaticText(widget, m_window->width());
         if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
             QObject::connect(button, &QAbstractButton::clicked, m_window.get(),
                              [this, id = control.id] { SendMessage(Message::Command, id); });

@@ -8,6 +8,7 @@
 #include "tests/support/user_actions.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QMenu>
 #include <QPushButton>
 #include <QTest>
@@ -191,6 +192,13 @@ TEST_P(DialogGeometryTest, ControlsFollowTheFontMetrics)
             const auto control = std::ranges::find(dialogTemplate->controls, id, &res::ControlTemplate::id);
             const QRect expected = MapDialogRect({control->x, control->y, control->width, control->height}, units);
             EXPECT_EQ(user::Control(w, id)->geometry(), expected) << id;
+        }
+        // A label's text is never cut while the dialog has room for it, and never leaves the dialog.
+        for (const QLabel* label : w->findChildren<QLabel*>()) {
+            EXPECT_LE(label->geometry().right(), w->width() - 1) << label->text().toStdString();
+            if (label->geometry().right() < w->width() - 1) {
+                EXPECT_GE(label->width(), label->sizeHint().width()) << label->text().toStdString();
+            }
         }
         w->close();
     });
