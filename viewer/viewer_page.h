@@ -6,7 +6,8 @@
 
 // The piece of the viewer page that holds the sort button of position 1 to 4 (templates 125, 126,
 // 131 and 132). The caption is escaped for the attribute it stands in ("&", the double quote, "<"
-// and ">" as character references), so the button shows it as typed; other text is kept as is.
+// and ">" as entity references, every character outside ASCII as a numeric character reference,
+// ill-formed UTF-8 as U+FFFD), so the button shows it as typed; ASCII text is kept as is.
 std::string BuildSortButton(int position, std::string_view caption);
 
 // The text of db.htm: the fixed pieces of the page with the four sort-button pieces in position

@@ -54,7 +54,14 @@ const CaptionCase kCaptionCases[] = {
     {"TwoCategories", {"Name", "Address", "", ""}, {"Name", "Address", "", ""}},
     {"FourCategories", {"Fruit", "Colour", "Taste", "Price"}, {"Fruit", "Colour", "Taste", "Price"}},
     {"PercentSigns", {"%", "%s", "%d%%", "100%s%s"}, {"%", "%s", "%d%%", "100%s%s"}},
-    {"BlanksAndNonAscii", {" Größe ", "цвет", "名前", "\t"}, {" Größe ", "цвет", "名前", "\t"}},
+    {"BlanksStayAsTyped", {" Size ", "  ", "\t", "a  b"}, {" Size ", "  ", "\t", "a  b"}},
+    // The page names no character set, so characters outside ASCII travel as references.
+    {"NonAsciiAsReferences",
+     {"Größe", "цвет", "名前", "\xF0\x9F\x8D\x8B"},
+     {"Gr&#246;&#223;e", "&#1094;&#1074;&#1077;&#1090;", "&#21517;&#21069;", "&#127819;"}},
+    {"IllFormedUtf8AsReplacementCharacters",
+     {"a\xFF" "b", "\xC3", "\xE2\x82", "\xED\xA0\x80"},
+     {"a&#65533;b", "&#65533;", "&#65533;", "&#65533;&#65533;&#65533;"}},
     {"DoubleQuote", {"Size \"XL\"", "\"", "a\"b", "\"\""}, {"Size &quot;XL&quot;", "&quot;", "a&quot;b", "&quot;&quot;"}},
     {"MarkupCharacters",
      {"<b>bold</b>", "Fish & Chips", "&amp;", "\"><script>alert(1)</script>"},
@@ -71,7 +78,9 @@ TEST(ViewerPage, Takes3022BytesOnDiskPlusTheCaptions)
     const std::string page = BuildPage({"", "", "", ""});
     EXPECT_EQ(page.size(), 2918u);
     EXPECT_EQ(std::count(page.begin(), page.end(), '\n'), 104);
-    EXPECT_EQ(BytesOnDisk(BuildPage({"Name", "Address", "Größe", "%s"})), 3022u + 4 + 7 + 7 + 2);
+    EXPECT_EQ(BytesOnDisk(BuildPage({"Name", "Address", "Size", "%s"})), 3022u + 4 + 7 + 4 + 2);
+    // "Größe" is written as "Gr&#246;&#223;e".
+    EXPECT_EQ(BytesOnDisk(BuildPage({"Größe", "", "", ""})), 3022u + 15);
 }
 
 TEST(ViewerPage, EndsWithTheHtmlEndTagAndNoLineFeed)
