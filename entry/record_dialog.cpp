@@ -6,6 +6,9 @@
 #include "res/dialog_templates.h"
 #include "res/resource.h"
 
+#include <filesystem>
+#include <new>
+
 namespace {
 
 constexpr std::array kCategoryFieldIds = {IDC_CATEGORY1, IDC_CATEGORY2, IDC_CATEGORY3, IDC_CATEGORY4};
@@ -127,11 +130,47 @@ void CTabloomDlg::OnClearAll()
 
 void CTabloomDlg::OnFinish()
 {
+    try {
+        ReportPublishResult(Publish(ReadRecords(), ReadCaptions(), std::filesystem::current_path()));
+    } catch (const std::bad_alloc&) {
+        AfxMessageBox(IDS_OUT_OF_MEMORY);
+    }
 }
 
 void CTabloomDlg::OnEnterWithoutButton()
 {
     // Enter in a field would otherwise end the program and lose every record not yet published.
+}
+
+// The rows of the record list, cells 1 to 4 as the list gives them. The count is asked again
+// after every row, as the list is the only authority on how many rows there are.
+std::vector<Record> CTabloomDlg::ReadRecords() const
+{
+    std::vector<Record> records;
+    for (int row = 0; row < m_recordList.GetItemCount(); ++row) {
+        Record& record = records.emplace_back();
+        for (std::size_t subItem = 0; subItem < record.size(); ++subItem)
+            record[subItem] = m_recordList.GetItemText(row, static_cast<int>(subItem)).toStdString();
+    }
+    return records;
+}
+
+Captions CTabloomDlg::ReadCaptions() const
+{
+    Captions captions;
+    for (std::size_t position = 0; position < captions.size(); ++position)
+        captions[position] = m_categoryFields[position].GetWindowText().toStdString();
+    return captions;
+}
+
+// A run that wrote every file says nothing; otherwise one message names the files not written.
+void CTabloomDlg::ReportPublishResult(const PublishResult& result)
+{
+    if (result.outOfMemory)
+        AfxMessageBox(IDS_OUT_OF_MEMORY);
+    const std::string notWritten = DescribeNotWritten(result);
+    if (!notWritten.empty())
+        AfxMessageBox(QString::fromStdString(notWritten));
 }
 
 void CTabloomDlg::AppendAboutEntry()

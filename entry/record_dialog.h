@@ -5,12 +5,14 @@
 #include "app/toolkit/dialog.h"
 #include "app/toolkit/edit.h"
 #include "app/toolkit/list_control.h"
+#include "publish/publish.h"
 
 #include <QIcon>
 #include <QString>
 
 #include <array>
 #include <cstdint>
+#include <vector>
 
 // The main window: the category names beside four data-entry fields, the record list, and Add,
 // Delete, Clear All, Change Category and Finish. It asks for the category names while it
@@ -34,6 +36,9 @@ private:
     void OnFinish();
     void OnEnterWithoutButton();
 
+    std::vector<Record> ReadRecords() const;
+    Captions ReadCaptions() const;
+    void ReportPublishResult(const PublishResult& result);
     void AppendAboutEntry();
     void ShowOptionalCategory(std::size_t position, std::int32_t& columnInserted);
 

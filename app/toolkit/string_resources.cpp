@@ -25,7 +25,11 @@ QString ApplicationTitle()
 
 int AfxMessageBox(unsigned stringId)
 {
-    QMessageBox box(QMessageBox::Warning, ApplicationTitle(), LoadString(stringId), QMessageBox::Ok,
-                    QApplication::activeModalWidget());
+    return AfxMessageBox(LoadString(stringId));
+}
+
+int AfxMessageBox(const QString& text)
+{
+    QMessageBox box(QMessageBox::Warning, ApplicationTitle(), text, QMessageBox::Ok, QApplication::activeModalWidget());
     return box.exec();
 }

@@ -15,3 +15,5 @@ QString ApplicationTitle();
 // Shows a string-table entry in a modal message box with an OK button and the exclamation icon;
 // returns when it is dismissed.
 int AfxMessageBox(unsigned stringId);
+// The same for a text composed at run time.
+int AfxMessageBox(const QString& text);

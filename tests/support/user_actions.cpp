@@ -36,8 +36,17 @@ void Type(QWidget* window, int id, const QString& text)
     QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
     if (text.isEmpty())
         QTest::keyClick(edit, Qt::Key_Delete);
-    else
-        QTest::keyClicks(edit, text);
+    // Characters outside ASCII have no key of their own; they arrive as the text of a key event,
+    // as an input method delivers them.
+    for (qsizetype index = 0; index < text.size(); ++index) {
+        const qsizetype length = text.at(index).isHighSurrogate() && index + 1 < text.size() ? 2 : 1;
+        const QString character = text.mid(index, length);
+        if (character.at(0).unicode() < 0x80)
+            QTest::keyClicks(edit, character);
+        else
+            QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, character, Qt::NoModifier);
+        index += length - 1;
+    }
 }
 
 void Click(QWidget* window, int id)
