@@ -1,12 +1,14 @@
 #include "publish/xml_text.h"
 
+#include "publish/utf8.h"
+
 #include <array>
 #include <cstdint>
 #include <cstring>
 
 namespace {
 
-constexpr std::string_view kReplacementCharacter = "\xEF\xBF\xBD";
+constexpr std::string_view kReplacementBytes = "\xEF\xBF\xBD";
 
 // Bytes that stand for themselves in character data.
 constexpr std::array<bool, 256> kPlainBytes = [] {
@@ -28,39 +30,10 @@ struct Sequence
 // otherwise the length of its maximal ill-formed subpart, which is replaced as a whole.
 Sequence ReadSequence(const std::uint8_t* next, const std::uint8_t* end)
 {
-    const std::uint8_t lead = *next;
-    std::size_t trailing = 0;
-    std::uint8_t low = 0x80;
-    std::uint8_t high = 0xBF;
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        trailing = 1;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        trailing = 2;
-        if (lead == 0xE0)
-            low = 0xA0;
-        else if (lead == 0xED)
-            high = 0x9F; // U+D800 to U+DFFF are surrogates, not characters.
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        trailing = 3;
-        if (lead == 0xF0)
-            low = 0x90;
-        else if (lead == 0xF4)
-            high = 0x8F; // Nothing lies beyond U+10FFFF.
-    } else {
-        return {1, false};
-    }
-
-    std::size_t length = 1;
-    for (; length <= trailing; ++length) {
-        if (next + length == end || next[length] < low || next[length] > high)
-            return {length, false};
-        low = 0x80;
-        high = 0xBF;
-    }
+    const Utf8Sequence sequence = ReadUtf8Sequence(next, end);
     // U+FFFE and U+FFFF are well-formed UTF-8 but no XML character.
-    if (lead == 0xEF && next[1] == 0xBF && next[2] >= 0xBE)
-        return {length, false};
-    return {length, true};
+    const bool xmlCharacter = sequence.codePoint != 0xFFFE && sequence.codePoint != 0xFFFF;
+    return {sequence.length, sequence.wellFormed && xmlCharacter};
 }
 
 // Calls emit with each piece of the character data of cell, in order: runs of bytes that stand
@@ -104,7 +77,7 @@ void TranslateXmlText(std::string_view cell, Emit&& emit)
             emit(std::string_view("&#13;"));
             break;
         default:
-            emit(kReplacementCharacter);
+            emit(kReplacementBytes);
             if (*next >= 0x80) {
                 next += sequence.length;
                 continue;

@@ -1,52 +1,13 @@
 #include "viewer/viewer_page.h"
 
 #include "publish/template_fill.h"
+#include "publish/utf8.h"
 #include "res/resource.h"
 #include "res/strings.h"
 
 #include <cstdint>
 
 namespace {
-
-constexpr char32_t kReplacementCharacter = 0xFFFD;
-
-// Decodes the UTF-8 sequence at the start of text and removes it; an ill-formed sequence gives
-// U+FFFD and removes its maximal ill-formed subpart.
-char32_t TakeCodePoint(std::string_view& text)
-{
-    const auto lead = static_cast<unsigned char>(text.front());
-    std::size_t trailing = 0;
-    unsigned char low = 0x80;
-    unsigned char high = 0xBF;
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        trailing = 1;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        trailing = 2;
-        low = lead == 0xE0 ? 0xA0 : 0x80;
-        high = lead == 0xED ? 0x9F : 0xBF;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        trailing = 3;
-        low = lead == 0xF0 ? 0x90 : 0x80;
-        high = lead == 0xF4 ? 0x8F : 0xBF;
-    } else {
-        text.remove_prefix(1);
-        return kReplacementCharacter;
-    }
-
-    char32_t codePoint = lead & (0x3F >> trailing);
-    for (std::size_t index = 1; index <= trailing; ++index) {
-        const auto next = index < text.size() ? static_cast<unsigned char>(text[index]) : 0;
-        if (next < low || next > high) {
-            text.remove_prefix(index);
-            return kReplacementCharacter;
-        }
-        codePoint = codePoint << 6 | (next & 0x3F);
-        low = 0x80;
-        high = 0xBF;
-    }
-    text.remove_prefix(trailing + 1);
-    return codePoint;
-}
 
 // The caption as the value of a double-quoted attribute. Markup characters become references so
 // the button shows them as typed; so does every character outside ASCII, because the page names
@@ -58,7 +19,10 @@ std::string EscapeAttributeValue(std::string_view value)
     while (!value.empty()) {
         const char character = value.front();
         if (static_cast<unsigned char>(character) >= 0x80) {
-            escaped += "&#" + std::to_string(static_cast<std::uint32_t>(TakeCodePoint(value))) + ';';
+            const auto* bytes = reinterpret_cast<const unsigned char*>(value.data());
+            const Utf8Sequence sequence = ReadUtf8Sequence(bytes, bytes + value.size());
+            escaped += "&#" + std::to_string(static_cast<std::uint32_t>(sequence.codePoint)) + ';';
+            value.remove_prefix(sequence.length);
             continue;
         }
         value.remove_prefix(1);
