@@ -43,6 +43,20 @@ constexpr unsigned AppWindow = 1u << 5;
 // A control id for controls that nobody addresses (labels, the icon).
 constexpr int kNoControlId = -1;
 
+// Where a control's accessible name, the name a screen reader announces, comes from: the texts of
+// up to two controls of the same dialog, the heading above it and the label or field beside it.
+// In the pattern, "%1" and "%2" stand for those texts without their closing colon and blanks.
+// While a text the pattern uses is empty, the fallback pattern names the control instead. The
+// name follows the texts whenever they change.
+struct AccessibleName
+{
+    int controlId;
+    std::string_view pattern;
+    int source1;
+    int source2 = kNoControlId;
+    std::string_view fallback = {};
+};
+
 struct ControlTemplate
 {
     int id;
@@ -62,6 +76,7 @@ struct DialogTemplate
     int pointSize;
     unsigned style;
     std::span<const ControlTemplate> controls; // creation order, which is also the tab order
+    std::span<const AccessibleName> accessibleNames = {};
 };
 
 // The width in pixels of every column of the record list.

@@ -1,5 +1,6 @@
 #include "dialog.h"
 
+#include "accessible_names.h"
 #include "control_factory.h"
 #include "dialog_units.h"
 #include "dialog_window.h"
@@ -8,6 +9,8 @@
 #include "res/resource.h"
 
 #include <QAbstractButton>
+#include <QApplication>
+#include <QPointer>
 #include <QWindow>
 
 #include <algorithm>
@@ -57,6 +60,10 @@ int CDialog::DoModal()
     const res::DialogTemplate* dialogTemplate = res::FindDialogTemplate(m_templateId);
     if (!dialogTemplate)
         return -1;
+    // The window that had the keyboard gets it back when this one ends, as the owner of a modal
+    // dialog does; without a window manager, or with one that does not know the owner, nothing
+    // else would give it back, and its access keys and window menu would stay dead.
+    const QPointer<QWidget> owner = QApplication::activeWindow();
     CreateWindowFromTemplate(*dialogTemplate);
     m_ended = false;
     m_result = -1;
@@ -69,6 +76,8 @@ int CDialog::DoModal()
     }
     m_systemMenu.reset();
     m_window.reset();
+    if (owner && owner->isVisible())
+        owner->activateWindow();
     return m_result;
 }
 
@@ -200,6 +209,7 @@ void CDialog::CreateWindowFromTemplate(const res::DialogTemplate& dialogTemplate
             previousTabStop = widget;
         }
     }
+    NameControls(m_window.get(), dialogTemplate.accessibleNames);
 
     if (dialogTemplate.style & res::dialog_style::SystemMenu) {
         m_systemMenu = std::make_unique<CMenu>();
