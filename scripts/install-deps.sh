@@ -6,7 +6,7 @@ set -euo pipefail
 build_packages=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev)
 test_packages=(googletest libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev
                xvfb xauth x11-apps imagemagick fonts-dejavu-core chromium chromium-driver nodejs npm
-               desktop-file-utils appstream librsvg2-bin dpkg-dev file util-linux xdotool)
+               desktop-file-utils appstream librsvg2-bin dpkg-dev file util-linux xdotool libxcb1-dev)
 
 wanted=("${build_packages[@]}")
 if [[ "${1:-}" == "--test" ]]; then

@@ -120,8 +120,8 @@ session 2 "-200"
 # of one pixel at each edge.
 status=0
 for shot in message-box category-dialog record-dialog about-box; do
-    read -r width height < <(identify -format '%w %h' "$docs_dir/$shot.png")
-    read -r width2 height2 < <(identify -format '%w %h' "$docs_dir/$shot-200.png")
+    read -r width height <<<"$(identify -format '%w %h' "$docs_dir/$shot.png")"
+    read -r width2 height2 <<<"$(identify -format '%w %h' "$docs_dir/$shot-200.png")"
     if (( width2 < 2 * width - 2 || width2 > 2 * width + 2 || height2 < 2 * height - 2 || height2 > 2 * height + 2 )); then
         echo "$shot: ${width}x$height at 100 %, ${width2}x$height2 at 200 %" >&2
         status=1

@@ -3,10 +3,12 @@
 #include "res/resource.h"
 #include "res/resources.h"
 
+#include <QPixmap>
 #include <QRect>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 
 namespace {
@@ -29,6 +31,22 @@ TEST(IconResourceTest, ApplicationIconHasEverySize)
     for (int size : {16, 24, 32, 48, 64, 128, 256})
         EXPECT_TRUE(icon.availableSizes().contains(QSize(size, size))) << size;
     EXPECT_TRUE(LoadIcon(IDD_ABOUTBOX).isNull());
+}
+
+// The icon's images are read when it is drawn: each size asked for comes out at that size, from
+// the shipped image of that size or the next larger one, and drawn at twice the pixel density it
+// takes the image of twice the size.
+TEST(IconResourceTest, DrawsEverySizeAskedFor)
+{
+    const QIcon icon = LoadIcon(IDR_MAINFRAME);
+    for (int size : {16, 20, 32, 48, 100, 256, 300}) {
+        const QPixmap pixmap = icon.pixmap(QSize(size, size), 1.0);
+        ASSERT_FALSE(pixmap.isNull()) << size;
+        EXPECT_EQ(pixmap.size(), QSize(std::min(size, 256), std::min(size, 256))) << size;
+    }
+    const QPixmap doubled = icon.pixmap(QSize(32, 32), 2.0);
+    EXPECT_EQ(doubled.size(), QSize(64, 64));
+    EXPECT_EQ(doubled.toImage(), icon.pixmap(QSize(64, 64), 1.0).toImage());
 }
 
 struct StringCase
