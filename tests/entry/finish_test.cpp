@@ -1,16 +1,14 @@
 #include "entry/record_dialog.h"
 #include "record_session.h"
 #include "res/resource.h"
+#include "tests/support/current_folder.h"
 #include "tests/support/modal_driver.h"
 #include "tests/support/user_actions.h"
 
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 namespace {
 
@@ -18,14 +16,6 @@ namespace fs = std::filesystem;
 
 const std::vector<std::string> kPublishedFiles = {"db.xml",  "by1.xsl", "by2.xsl",  "by3.xsl",
                                                   "by4.xsl", "db.htm",  "findT.js", "db.css"};
-
-std::string ReadBytes(const fs::path& path)
-{
-    std::ifstream file(path, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << file.rdbuf();
-    return bytes.str();
-}
 
 // The sort button of a position as db.htm carries it, with its caption.
 std::string SortButton(int position, const std::string& caption)
@@ -38,16 +28,9 @@ std::string SortButton(int position, const std::string& caption)
 class FinishTest : public testing::Test
 {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(m_folder.isValid());
-        m_previousFolder = fs::current_path();
-        fs::current_path(Folder());
-    }
+    void SetUp() override { ASSERT_TRUE(m_folder.IsValid()); }
 
-    void TearDown() override { fs::current_path(m_previousFolder); }
-
-    fs::path Folder() const { return fs::path(m_folder.path().toStdString()); }
+    fs::path Folder() const { return m_folder.Path(); }
 
     void Run(const Names& names, std::function<void(QWidget*)> steps)
     {
@@ -63,8 +46,7 @@ protected:
     ModalDriver driver;
 
 private:
-    QTemporaryDir m_folder;
-    fs::path m_previousFolder;
+    TemporaryCurrentFolder m_folder;
 };
 
 TEST_F(FinishTest, WritesTheRecordListAndLeavesTheDialogAsItWas)
@@ -98,10 +80,10 @@ TEST_F(FinishTest, WritesTheRecordListAndLeavesTheDialogAsItWas)
     };
     const std::string expected = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n<db>\r\n" + recordOf("Apple", "Red")
                                  + recordOf("Lemon", "Yellow") + "\r\n</db>";
-    EXPECT_EQ(ReadBytes(Folder() / "db.xml"), expected);
-    EXPECT_EQ(ReadBytes(Folder() / "db.xml").size(), 246u);
+    EXPECT_EQ(ReadFileBytes(Folder() / "db.xml"), expected);
+    EXPECT_EQ(ReadFileBytes(Folder() / "db.xml").size(), 246u);
 
-    const std::string page = ReadBytes(Folder() / "db.htm");
+    const std::string page = ReadFileBytes(Folder() / "db.htm");
     EXPECT_NE(page.find(SortButton(1, "Fruit")), std::string::npos);
     EXPECT_NE(page.find(SortButton(2, "Colour")), std::string::npos);
     EXPECT_NE(page.find(SortButton(3, "")), std::string::npos);
@@ -114,7 +96,7 @@ TEST_F(FinishTest, PressedTwiceWritesTheSameBytes)
     std::vector<std::string> second;
     auto readAll = [&](std::vector<std::string>& into) {
         for (const auto& name : kPublishedFiles)
-            into.push_back(ReadBytes(Folder() / name));
+            into.push_back(ReadFileBytes(Folder() / name));
     };
     Run({"Name", "Town", "", ""}, [&](QWidget* w) {
         AddRecord(w, {"Ann", "Leeds", "", ""});
@@ -144,10 +126,10 @@ TEST_F(FinishTest, TakesCaptionsFromTheDisplayFieldsAndCellsAsTyped)
     });
     dialog.DoModal();
 
-    const std::string page = ReadBytes(Folder() / "db.htm");
+    const std::string page = ReadFileBytes(Folder() / "db.htm");
     EXPECT_NE(page.find(SortButton(3, "Town")), std::string::npos) << "display field 3 kept its text";
     EXPECT_NE(page.find(SortButton(4, "Gr&#246;&#223;e")), std::string::npos);
-    const std::string data = ReadBytes(Folder() / "db.xml");
+    const std::string data = ReadFileBytes(Folder() / "db.xml");
     EXPECT_NE(data.find("<fld1>Zo\xC3\xAB &amp; Co</fld1>\r\n<fld2>&lt;Main&gt; \"St\"</fld2>\r\n<fld3>50%s</fld3>"),
               std::string::npos);
 }

@@ -2,18 +2,16 @@
 #include "entry/record_dialog.h"
 #include "record_session.h"
 #include "res/resource.h"
+#include "tests/support/current_folder.h"
 #include "tests/support/modal_driver.h"
 #include "tests/support/user_actions.h"
 
 #include <QItemSelectionModel>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 namespace {
 
@@ -60,33 +58,17 @@ std::vector<int> SelectedRows(QWidget* window)
     return rows;
 }
 
-std::string ReadBytes(const fs::path& path)
-{
-    std::ifstream file(path, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << file.rdbuf();
-    return bytes.str();
-}
-
 // A whole session without the mouse: the names, three records, a row chosen and deleted, Change
 // Category, Finish into the current folder, the About box from the window menu, and Escape.
 class KeyboardSessionTest : public testing::Test
 {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(m_folder.isValid());
-        m_previousFolder = fs::current_path();
-        fs::current_path(Folder());
-    }
+    void SetUp() override { ASSERT_TRUE(m_folder.IsValid()); }
 
-    void TearDown() override { fs::current_path(m_previousFolder); }
-
-    fs::path Folder() const { return fs::path(m_folder.path().toStdString()); }
+    fs::path Folder() const { return m_folder.Path(); }
 
 private:
-    QTemporaryDir m_folder;
-    fs::path m_previousFolder;
+    TemporaryCurrentFolder m_folder;
 };
 
 TEST_F(KeyboardSessionTest, EverythingIsReachedWithKeysAlone)
@@ -172,11 +154,11 @@ TEST_F(KeyboardSessionTest, EverythingIsReachedWithKeysAlone)
     EXPECT_TRUE(windowActiveAgain);
     EXPECT_TRUE(aboutShown);
 
-    const std::string data = ReadBytes(Folder() / "db.xml");
+    const std::string data = ReadFileBytes(Folder() / "db.xml");
     EXPECT_NE(data.find("<fld1>Ann</fld1>"), std::string::npos);
     EXPECT_NE(data.find("<fld1>Cy</fld1>"), std::string::npos);
     EXPECT_EQ(data.find("<fld1>Bob</fld1>"), std::string::npos);
-    EXPECT_NE(ReadBytes(Folder() / "db.htm").find("VALUE=\"Phone\""), std::string::npos);
+    EXPECT_NE(ReadFileBytes(Folder() / "db.htm").find("VALUE=\"Phone\""), std::string::npos);
 }
 
 } // namespace
