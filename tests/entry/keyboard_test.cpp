@@ -63,8 +63,6 @@ std::vector<int> SelectedRows(QWidget* window)
 class KeyboardSessionTest : public testing::Test
 {
 protected:
-    void SetUp() override { ASSERT_TRUE(m_folder.IsValid()); }
-
     fs::path Folder() const { return m_folder.Path(); }
 
 private:
@@ -154,11 +152,11 @@ TEST_F(KeyboardSessionTest, EverythingIsReachedWithKeysAlone)
     EXPECT_TRUE(windowActiveAgain);
     EXPECT_TRUE(aboutShown);
 
-    const std::string data = ReadFileBytes(Folder() / "db.xml");
+    const std::string data = ReadFile(Folder() / "db.xml");
     EXPECT_NE(data.find("<fld1>Ann</fld1>"), std::string::npos);
     EXPECT_NE(data.find("<fld1>Cy</fld1>"), std::string::npos);
     EXPECT_EQ(data.find("<fld1>Bob</fld1>"), std::string::npos);
-    EXPECT_NE(ReadFileBytes(Folder() / "db.htm").find("VALUE=\"Phone\""), std::string::npos);
+    EXPECT_NE(ReadFile(Folder() / "db.htm").find("VALUE=\"Phone\""), std::string::npos);
 }
 
 } // namespace

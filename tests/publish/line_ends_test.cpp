@@ -1,6 +1,6 @@
 #include "publish/line_ends.h"
 
-#include "tests/publish/test_folder.h"
+#include "tests/support/test_folder.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 #include "publish/record_data.h"
 #include "publish/sort_stylesheet.h"
 #include "tests/publish/child_process.h"
-#include "tests/publish/test_folder.h"
+#include "tests/support/test_folder.h"
 #include "viewer/search_script.h"
 #include "viewer/viewer_page.h"
 #include "viewer/viewer_style_sheet.h"

@@ -1,6 +1,6 @@
 #include "publish/record_data.h"
 
-#include "tests/publish/test_folder.h"
+#include "tests/support/test_folder.h"
 
 #include <QXmlStreamReader>
 

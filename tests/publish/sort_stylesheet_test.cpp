@@ -1,6 +1,6 @@
 #include "publish/sort_stylesheet.h"
 
-#include "tests/publish/test_folder.h"
+#include "tests/support/test_folder.h"
 
 #include <gtest/gtest.h>
 

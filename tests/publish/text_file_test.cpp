@@ -1,7 +1,7 @@
 #include "publish/text_file.h"
 
 #include "tests/publish/child_process.h"
-#include "tests/publish/test_folder.h"
+#include "tests/support/test_folder.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,8 @@
 #pragma once
 
-#include <QTemporaryDir>
+#include "test_folder.h"
 
 #include <filesystem>
-#include <string>
 
 // A fresh temporary folder made the current directory, which is where Finish writes, for the
 // object's life; the previous current directory comes back afterwards.
@@ -15,13 +14,9 @@ public:
     TemporaryCurrentFolder(const TemporaryCurrentFolder&) = delete;
     TemporaryCurrentFolder& operator=(const TemporaryCurrentFolder&) = delete;
 
-    bool IsValid() const;
-    std::filesystem::path Path() const;
+    const std::filesystem::path& Path() const { return m_folder.Path(); }
 
 private:
-    QTemporaryDir m_folder;
     std::filesystem::path m_previous;
+    TemporaryFolder m_folder;
 };
-
-// The whole content of a file, byte for byte; empty when it cannot be read.
-std::string ReadFileBytes(const std::filesystem::path& path);
