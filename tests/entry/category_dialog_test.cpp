@@ -1,4 +1,5 @@
 #include "entry/category_dialog.h"
+#include "record_session.h"
 #include "res/resource.h"
 #include "tests/support/modal_driver.h"
 #include "tests/support/user_actions.h"
@@ -12,24 +13,7 @@
 
 namespace {
 
-using Names = std::array<QString, 4>;
-
-constexpr std::array kNameIds = {IDC_NAME1, IDC_NAME2, IDC_NAME3, IDC_NAME4};
 const QString kTwoCategories = "You need at least two categories.";
-
-void TypeNames(QWidget* window, const Names& names)
-{
-    for (std::size_t position = 0; position < names.size(); ++position)
-        user::Type(window, kNameIds[position], names[position]);
-}
-
-Names EditTexts(QWidget* window)
-{
-    Names texts;
-    for (std::size_t position = 0; position < texts.size(); ++position)
-        texts[position] = user::Text(window, kNameIds[position]);
-    return texts;
-}
 
 struct CategoryCase
 {
@@ -58,7 +42,7 @@ TEST_P(CategoryDialogTest, TakesNamesAtNextOnly)
     dialog.m_initialNames = c.initialNames;
     ModalDriver driver;
     driver.OnDialog("Category name", [&](QWidget* window) {
-        EXPECT_EQ(EditTexts(window), c.initialNames);
+        EXPECT_EQ(CategoryEditTexts(window), c.initialNames);
         EXPECT_EQ(window->focusWidget(), user::Control(window, IDC_NAME1));
         c.act(window);
     });
@@ -77,41 +61,41 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         CategoryCase{"TwoNamesAndNext", kNone, kNone,
                      [](QWidget* w) {
-                         TypeNames(w, {"Name", "Address", "", ""});
+                         TypeCategoryNames(w, {"Name", "Address", "", ""});
                          user::Click(w, IDC_NEXT);
                      },
                      {"Name", "Address", "", ""}, {}},
         CategoryCase{"FourNamesAndAltN", kNone, kNone,
                      [](QWidget* w) {
-                         TypeNames(w, {"Name", "Street", "Town", "Phone"});
+                         TypeCategoryNames(w, {"Name", "Street", "Town", "Phone"});
                          user::Press(w, Qt::Key_N, Qt::AltModifier);
                      },
                      {"Name", "Street", "Town", "Phone"}, {}},
         CategoryCase{"FourthWithoutThird", kNone, kNone,
                      [](QWidget* w) {
-                         TypeNames(w, {"Name", "Street", "", "Phone"});
+                         TypeCategoryNames(w, {"Name", "Street", "", "Phone"});
                          user::Click(w, IDC_NEXT);
                      },
                      {"Name", "Street", "", "Phone"}, {}},
         CategoryCase{"BlanksAndMarkupTakenVerbatim", kNone, kNone,
                      [](QWidget* w) {
-                         TypeNames(w, {"  ", " <b>&amp;%s ", "", ""});
+                         TypeCategoryNames(w, {"  ", " <b>&amp;%s ", "", ""});
                          user::Click(w, IDC_NEXT);
                      },
                      {"  ", " <b>&amp;%s ", "", ""}, {}},
         CategoryCase{"RefusedNextThenCancelHandsBackWhatNextTook", kNone, kNone,
                      [](QWidget* w) {
-                         TypeNames(w, {"Name", "", "Town", ""});
+                         TypeCategoryNames(w, {"Name", "", "Town", ""});
                          user::Click(w, IDC_NEXT);
                          EXPECT_TRUE(w->isVisible());
-                         EXPECT_EQ(EditTexts(w), Names({"Name", "", "Town", ""}));
+                         EXPECT_EQ(CategoryEditTexts(w), Names({"Name", "", "Town", ""}));
                          user::Type(w, IDC_NAME2, "typed after the refusal");
                          user::Click(w, IDCANCEL);
                      },
                      {"Name", "", "Town", ""}, {kTwoCategories}},
         CategoryCase{"RefusedWithoutFirstName", kNone, kNone,
                      [](QWidget* w) {
-                         TypeNames(w, {"", "Address", "", ""});
+                         TypeCategoryNames(w, {"", "Address", "", ""});
                          user::Press(w, Qt::Key_N, Qt::AltModifier);
                          QTest::qWait(250);
                          user::Press(w, Qt::Key_Escape);
@@ -121,19 +105,19 @@ INSTANTIATE_TEST_SUITE_P(
                      [](QWidget* w) { user::Click(w, IDCANCEL); }, {"A", "B", "C", "D"}, {}},
         CategoryCase{"EscapeTakesNothing", kNone, kNone,
                      [](QWidget* w) {
-                         TypeNames(w, {"Name", "Address", "", ""});
+                         TypeCategoryNames(w, {"Name", "Address", "", ""});
                          user::Press(w, Qt::Key_Escape);
                      },
                      kNone, {}},
         CategoryCase{"CloseBoxTakesNothing", kNone, kNone,
                      [](QWidget* w) {
-                         TypeNames(w, {"Name", "Address", "", ""});
+                         TypeCategoryNames(w, {"Name", "Address", "", ""});
                          w->close();
                      },
                      kNone, {}},
         CategoryCase{"EnterInAnEditEndsWithoutTakingNames", {"Old", "Names", "", ""}, {"Old", "Names", "", ""},
                      [](QWidget* w) {
-                         TypeNames(w, {"New", "Names", "", ""});
+                         TypeCategoryNames(w, {"New", "Names", "", ""});
                          user::Press(w, Qt::Key_Return);
                      },
                      {"Old", "Names", "", ""}, {}},
@@ -160,11 +144,11 @@ TEST(CategoryDialogTest, RunsAgainWithTheNamesOfTheLastNext)
     CategoryName dialog;
     ModalDriver driver;
     driver.OnDialog("Category name", [](QWidget* w) {
-        TypeNames(w, {"Name", "Address", "", ""});
+        TypeCategoryNames(w, {"Name", "Address", "", ""});
         user::Click(w, IDC_NEXT);
     });
     driver.OnDialog("Category name", [](QWidget* w) {
-        EXPECT_EQ(EditTexts(w), Names({"", "", "", ""})) << "nothing is carried over but the initial texts";
+        EXPECT_EQ(CategoryEditTexts(w), Names({"", "", "", ""})) << "nothing is carried over but the initial texts";
         user::Click(w, IDCANCEL);
     });
     dialog.DoModal();
