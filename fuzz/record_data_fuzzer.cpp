@@ -132,8 +132,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         for (auto& cell : row)
             cell = provider.ConsumeRandomLengthString(size);
 
-    std::string text = BuildRecordData(rows);
-    ExpandLineEnds(text);
+    const std::string built = BuildRecordData(rows);
+    std::string text(LineEndRoom(built.size()), '\0');
+    text.resize(static_cast<std::size_t>(TranslateLineEnds(built, text.data()) - text.data()));
     const auto cells = ReadCells(text, rows.size());
     for (std::size_t index = 0; index < cells.size(); ++index)
         if (cells[index] != ExpectedCharacters(rows[index / 4][index % 4]))

@@ -1,7 +1,15 @@
 #pragma once
 
-#include <string>
+#include <cstddef>
+#include <string_view>
 
-// Turns every line feed of text into a carriage return and line feed. The text grows in place
-// from its end, so a text with room reserved for its carriage returns is never copied.
-void ExpandLineEnds(std::string& text);
+// The room TranslateLineEnds needs for a text of length bytes: all line feeds at worst.
+constexpr std::size_t LineEndRoom(std::size_t length)
+{
+    return 2 * length;
+}
+
+// Writes text to out with every line feed as a carriage return and line feed, and returns the end
+// of what it wrote. out must hold LineEndRoom(text.size()) bytes and must not overlap text; bytes
+// past the returned end may have been overwritten.
+char* TranslateLineEnds(std::string_view text, char* out);

@@ -41,14 +41,7 @@ struct RecordLayout
     // Before cell 1, between the cells, and after cell 4.
     std::array<FixedText, 5> cellSeparators;
     std::size_t recordLength = 0;
-    std::size_t lineFeeds = 0; // of the document, and of each record in recordLineFeeds
-    std::size_t recordLineFeeds = 0;
 };
-
-std::size_t LineFeeds(std::string_view text)
-{
-    return static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n'));
-}
 
 // The first and the last piece of a one-placeholder template.
 std::pair<std::string_view, std::string_view> AroundPlaceholder(unsigned id)
@@ -63,7 +56,6 @@ RecordLayout MakeRecordLayout()
     const auto [documentStart, documentEnd] = AroundPlaceholder(IDS_DOCUMENT);
     layout.documentStart = documentStart;
     layout.documentEnd = documentEnd;
-    layout.lineFeeds = LineFeeds(documentStart) + LineFeeds(documentEnd);
 
     const auto [recordStart, recordEnd] = AroundPlaceholder(IDS_RECORD);
     constexpr std::array<unsigned, 4> fieldIds {IDS_FIELD1, IDS_FIELD2, IDS_FIELD3, IDS_FIELD4};
@@ -78,7 +70,6 @@ RecordLayout MakeRecordLayout()
 
     for (std::size_t index = 0; index < separators.size(); ++index) {
         layout.recordLength += separators[index].size();
-        layout.recordLineFeeds += LineFeeds(separators[index]);
         layout.cellSeparators[index] = MakeFixedText(std::move(separators[index]));
     }
     return layout;
@@ -101,11 +92,10 @@ constexpr std::size_t kSpareRoom = kBlock + kXmlTextGrowth * kShortCell;
 class DocumentWriter
 {
 public:
-    DocumentWriter(std::size_t plainLength, std::size_t lineFeeds)
+    explicit DocumentWriter(std::size_t plainLength)
         : m_plainLeft(plainLength)
     {
-        // With room for the carriage returns that the writer adds, so the text grows in place.
-        ReserveText(m_text, plainLength + lineFeeds + kSpareRoom);
+        ReserveText(m_text, plainLength + kSpareRoom);
         m_text.resize(plainLength + kSpareRoom);
         m_out = m_text.data();
     }
@@ -170,7 +160,7 @@ std::string BuildRecordData(const std::vector<Record>& rows)
     for (const auto& row : rows)
         for (const auto& cell : row)
             plainLength += cell.size();
-    DocumentWriter writer(plainLength, layout.lineFeeds + rows.size() * layout.recordLineFeeds);
+    DocumentWriter writer(plainLength);
 
     writer.Write(layout.documentStart);
     for (const auto& row : rows) {

@@ -27,6 +27,20 @@ TEST_F(TextFile, WritesTheTextWithCrLf)
     EXPECT_EQ(ReadFile(m_folder / "db.xml"), "<db>\r\n\r\n</db>");
 }
 
+TEST_F(TextFile, LongTextIsWrittenWhole)
+{
+    // Lines of every length up to a hundred bytes, and line feeds on both sides of every 64 KiB
+    // boundary, so that the text is handed to the system in many pieces cut at awkward places.
+    std::string text;
+    for (int line = 0; text.size() < 1'500'000; ++line)
+        text += std::string(static_cast<std::size_t>(line % 101), static_cast<char>('a' + line % 26)) + "\n";
+    for (std::size_t boundary = 65536; boundary < text.size(); boundary += 65536)
+        text[boundary - 1] = text[boundary] = '\n';
+    const auto path = m_folder / "db.xml";
+    EXPECT_FALSE(WriteTextFile(path, text).has_value());
+    EXPECT_EQ(ReadFile(path), OnDisk(text));
+}
+
 TEST_F(TextFile, NewFileIsReadableAndWritableByAllBeforeTheUmask)
 {
     const mode_t previous = ::umask(0);
