@@ -1,10 +1,10 @@
 #include "entry/record_dialog.h"
 #include "record_session.h"
 #include "res/resource.h"
+#include "tests/support/allocation_limit.h"
 #include "tests/support/current_folder.h"
 #include "tests/support/modal_driver.h"
 #include "tests/support/user_actions.h"
-
 
 #include <gtest/gtest.h>
 
@@ -153,6 +153,37 @@ TEST_F(FinishTest, NamesTheFileNotWrittenOnceAndWritesTheOthers)
             EXPECT_TRUE(fs::is_regular_file(Folder() / name)) << name;
         }
     }
+}
+
+TEST_F(FinishTest, RunningOutOfMemoryShowsTheMessageAndKeepsTheRecords)
+{
+    // Three pasted cells of 30,000 characters: each is copied for publishing as it is, but db.xml
+    // needs one text of about 90,000 bytes, which cannot be had.
+    const QString longCell(30000, QLatin1Char('x'));
+    RecordDialogState before;
+    RecordDialogState after;
+    Run({"Name", "Town", "Notes", ""}, [&](QWidget* w) {
+        AddRecord(w, {"Ann", "Leeds", "", ""});
+        for (const int id : {IDC_DATA1, IDC_DATA2, IDC_DATA3})
+            user::Paste(w, id, longCell);
+        user::Click(w, IDC_ADD);
+        before = ReadRecordDialog(w);
+        {
+            LargeAllocationsFail memoryRunsOut(64 * 1024);
+            user::Click(w, IDC_FINISH);
+        }
+        after = ReadRecordDialog(w);
+        EXPECT_TRUE(w->isVisible()) << "the dialog stays open";
+    });
+
+    ASSERT_EQ(driver.messages().size(), 1u);
+    EXPECT_EQ(driver.messages().front().text, "Out of memory.");
+    EXPECT_EQ(driver.messages().front().buttons, QMessageBox::Ok);
+    ASSERT_EQ(before.rows.size(), 2u);
+    EXPECT_EQ(before.rows[1][0], longCell);
+    EXPECT_EQ(after.rows, before.rows);
+    for (const auto& name : kPublishedFiles)
+        EXPECT_FALSE(fs::exists(Folder() / name)) << name << " was written although db.xml came first";
 }
 
 } // namespace

@@ -3,6 +3,8 @@
 #include "app/toolkit/control_factory.h"
 #include "app/toolkit/report_list_view.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QTest>
@@ -47,6 +49,15 @@ void Type(QWidget* window, int id, const QString& text)
             QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, character, Qt::NoModifier);
         index += length - 1;
     }
+}
+
+void Paste(QWidget* window, int id, const QString& text)
+{
+    QLineEdit* edit = Edit(window, id);
+    QGuiApplication::clipboard()->setText(text);
+    QTest::mouseClick(edit, Qt::LeftButton);
+    QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
 }
 
 void Click(QWidget* window, int id)

@@ -16,6 +16,8 @@ ReportListView* List(QWidget* window, int id);
 
 // Clicks into the edit and types the text over whatever it held.
 void Type(QWidget* window, int id, const QString& text);
+// Clicks into the edit and pastes the text from the clipboard over whatever it held.
+void Paste(QWidget* window, int id, const QString& text);
 void Click(QWidget* window, int id);
 // A key press as the focused control of the window receives it.
 void Press(QWidget* window, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
