@@ -53,17 +53,30 @@ int WriteTranslated(int file, std::string_view text, char* buffer)
     return 0;
 }
 
+// A buffer of at least size bytes, kept for the next file: a new one of a few hundred kilobytes
+// would come fresh from the system each time, page by page, and cost more than writing a small file.
+char* TranslationBuffer(std::size_t size)
+{
+    thread_local std::unique_ptr<char[]> buffer;
+    thread_local std::size_t bufferSize = 0;
+    if (size > bufferSize) {
+        buffer = std::make_unique_for_overwrite<char[]>(size);
+        bufferSize = size;
+    }
+    return buffer.get();
+}
+
 } // namespace
 
 std::optional<FileFailure> WriteTextFile(const std::filesystem::path& path, std::string_view text)
 {
     // Found before the file is opened, so that running out of memory leaves the file untouched.
-    const auto buffer = std::make_unique_for_overwrite<char[]>(LineEndRoom(std::min(text.size(), kPieceLength)));
+    char* const buffer = TranslationBuffer(LineEndRoom(std::min(text.size(), kPieceLength)));
 
     const int file = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
     if (file < 0)
         return Failure(path, errno);
-    const int writeError = WriteTranslated(file, text, buffer.get());
+    const int writeError = WriteTranslated(file, text, buffer);
     const int closeResult = ::close(file);
     const int closeError = errno;
     if (writeError != 0)
