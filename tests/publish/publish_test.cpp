@@ -318,27 +318,43 @@ std::size_t AddressSpaceInUse()
     return 0;
 }
 
+// Publishes in a child whose address space may grow by headroom beyond what it holds once
+// makeInputs has given the rows and captions, made in the child so that the parent is spared them.
+std::optional<Outcome> PublishWithinMemory(std::size_t headroom, const std::filesystem::path& folder,
+                                           const std::function<std::pair<std::vector<Record>, Captions>()>& makeInputs)
+{
+    return ReadReport(RunInChildProcess([&] {
+        const auto [rows, captions] = makeInputs();
+        const rlimit limit {AddressSpaceInUse() + headroom, RLIM_INFINITY};
+        if (::setrlimit(RLIMIT_AS, &limit) != 0)
+            return std::string("cannot limit the address space");
+        return Report(Publish(rows, captions, folder));
+    }));
+}
+
+#ifdef TABLOOM_ADDRESS_SANITIZER
+#define SKIP_WITHOUT_ADDRESS_SPACE_LIMIT() \
+    GTEST_SKIP() << "AddressSanitizer reserves terabytes of address space, so an address-space limit cannot be set"
+#else
+#define SKIP_WITHOUT_ADDRESS_SPACE_LIMIT() static_cast<void>(0)
+#endif
+
 TEST_P(PublishOutOfMemory, StopsAndKeepsTheFilesWrittenBefore)
 {
-#ifdef TABLOOM_ADDRESS_SANITIZER
-    GTEST_SKIP() << "AddressSanitizer reserves terabytes of address space, so an address-space limit cannot be set";
-#endif
+    SKIP_WITHOUT_ADDRESS_SPACE_LIMIT();
     constexpr std::size_t kHuge = 256u << 20;
     for (const char* name : kPublishedFiles)
         WriteFile(m_folder / name, "earlier run");
 
-    const auto outcome = ReadReport(RunInChildProcess([&] {
+    const auto outcome = PublishWithinMemory(GetParam().headroom, m_folder.Path(), [this] {
         std::vector<Record> rows = kRows;
         Captions captions = kCaptions;
         if (GetParam().hugeCell != 0)
             rows.push_back({std::string(kHuge, GetParam().hugeCell), "", "", ""});
         if (GetParam().hugeCaptionPosition != 0)
             captions[GetParam().hugeCaptionPosition - 1] = std::string(kHuge, 'x');
-        const rlimit limit {AddressSpaceInUse() + GetParam().headroom, RLIM_INFINITY};
-        if (::setrlimit(RLIMIT_AS, &limit) != 0)
-            return std::string("cannot limit the address space");
-        return Report(Publish(rows, captions, m_folder.Path()));
-    }));
+        return std::pair(std::move(rows), std::move(captions));
+    });
     ASSERT_TRUE(outcome.has_value());
     EXPECT_TRUE(outcome->outOfMemory);
     EXPECT_TRUE(outcome->notWritten.empty());
@@ -366,16 +382,9 @@ INSTANTIATE_TEST_SUITE_P(Cases, PublishOutOfMemory, testing::ValuesIn(kMemoryCas
 TEST(PublishOutOfMemory, EnoughMemoryUnderTheSameLimitPublishesEverything)
 {
     // The limit above fails a run only through the huge text, not through the ordinary ones.
-#ifdef TABLOOM_ADDRESS_SANITIZER
-    GTEST_SKIP() << "AddressSanitizer reserves terabytes of address space, so an address-space limit cannot be set";
-#endif
+    SKIP_WITHOUT_ADDRESS_SPACE_LIMIT();
     TemporaryFolder folder;
-    const auto outcome = ReadReport(RunInChildProcess([&] {
-        const rlimit limit {AddressSpaceInUse() + (64u << 20), RLIM_INFINITY};
-        if (::setrlimit(RLIMIT_AS, &limit) != 0)
-            return std::string("cannot limit the address space");
-        return Report(Publish(kRows, kCaptions, folder.Path()));
-    }));
+    const auto outcome = PublishWithinMemory(64u << 20, folder.Path(), [] { return std::pair(kRows, kCaptions); });
     ASSERT_TRUE(outcome.has_value());
     EXPECT_FALSE(outcome->outOfMemory);
     EXPECT_TRUE(outcome->notWritten.empty());
@@ -385,18 +394,12 @@ TEST(PublishOutOfMemory, EnoughMemoryUnderTheSameLimitPublishesEverything)
 TEST(PublishOutOfMemory, LineEndsNeedNoCopyOfTheText)
 {
     // Room for db.xml once, but not for a second copy with a carriage return before each line feed.
-#ifdef TABLOOM_ADDRESS_SANITIZER
-    GTEST_SKIP() << "AddressSanitizer reserves terabytes of address space, so an address-space limit cannot be set";
-#endif
+    SKIP_WITHOUT_ADDRESS_SPACE_LIMIT();
     constexpr std::size_t kLineFeeds = 48u << 20;
     TemporaryFolder folder;
-    const auto outcome = ReadReport(RunInChildProcess([&] {
-        const std::vector<Record> rows {{std::string(kLineFeeds, '\n'), "", "", ""}};
-        const rlimit limit {AddressSpaceInUse() + kLineFeeds + (16u << 20), RLIM_INFINITY};
-        if (::setrlimit(RLIMIT_AS, &limit) != 0)
-            return std::string("cannot limit the address space");
-        return Report(Publish(rows, kCaptions, folder.Path()));
-    }));
+    const auto outcome = PublishWithinMemory(kLineFeeds + (16u << 20), folder.Path(), [] {
+        return std::pair(std::vector<Record> {{std::string(kLineFeeds, '\n'), "", "", ""}}, kCaptions);
+    });
     ASSERT_TRUE(outcome.has_value());
     EXPECT_FALSE(outcome->outOfMemory);
     EXPECT_TRUE(outcome->notWritten.empty());
