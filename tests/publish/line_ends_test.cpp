@@ -8,12 +8,32 @@
 
 namespace {
 
-std::string Translated(const std::string& text)
+const char* Name(LineEndTranslation translation)
+{
+    switch (translation) {
+    case LineEndTranslation::ThirtyTwoBytes:
+        return "32 bytes at a time";
+    case LineEndTranslation::SixteenBytes:
+        return "16 bytes at a time";
+    case LineEndTranslation::ByteByByte:
+        return "byte by byte";
+    }
+    return "unknown";
+}
+
+std::string Translated(LineEndTranslation translation, const std::string& text)
 {
     std::string room(LineEndRoom(text.size()), '?');
-    const char* const end = TranslateLineEnds(text, room.data());
+    const char* const end = TranslateLineEnds(translation, text, room.data());
     room.resize(static_cast<std::size_t>(end - room.data()));
     return room;
+}
+
+// Every way this processor runs is checked, not only the fastest that the writer takes.
+const std::vector<LineEndTranslation>& Ways()
+{
+    static const std::vector<LineEndTranslation> ways = SupportedLineEndTranslations();
+    return ways;
 }
 
 struct LineEndCase
@@ -29,7 +49,8 @@ class LineEnds : public testing::TestWithParam<LineEndCase>
 
 TEST_P(LineEnds, EveryLineFeedGainsACarriageReturn)
 {
-    EXPECT_EQ(Translated(GetParam().text), GetParam().expanded);
+    for (const LineEndTranslation way : Ways())
+        EXPECT_EQ(Translated(way, GetParam().text), GetParam().expanded) << Name(way);
 }
 
 const LineEndCase kLineEndCases[] = {
@@ -47,37 +68,50 @@ const LineEndCase kLineEndCases[] = {
 INSTANTIATE_TEST_SUITE_P(Cases, LineEnds, testing::ValuesIn(kLineEndCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
+TEST(LineEnds, ByteByByteRunsEverywhere)
+{
+    EXPECT_EQ(Ways().back(), LineEndTranslation::ByteByByte);
+}
+
 TEST(LineEnds, StayWithinTheRoomTheyAskFor)
 {
     // Block stores go past the translation's end, but never past the room it was given.
-    for (const std::string& text : {std::string(40, '\n'), std::string(32, '\n') + "xxxxxxx", std::string(41, 'x'),
-                                    std::string("a\nb\nc\nd\ne\nf\ng\nh\n")}) {
-        std::string room(LineEndRoom(text.size()) + 8, '#');
-        TranslateLineEnds(text, room.data());
-        EXPECT_EQ(room.substr(LineEndRoom(text.size())), "########") << text;
+    for (const LineEndTranslation way : Ways()) {
+        for (const std::string& text : {std::string(40, '\n'), std::string(64, '\n'), std::string(32, '\n') + "xxxxxxx",
+                                        std::string(41, 'x'), std::string(65, 'x'), std::string("a\nb\nc\nd\ne\nf\ng\nh\n"),
+                                        std::string(31, 'x') + std::string(33, '\n')}) {
+            std::string room(LineEndRoom(text.size()) + 8, '#');
+            TranslateLineEnds(way, text, room.data());
+            EXPECT_EQ(room.substr(LineEndRoom(text.size())), "########") << Name(way) << ": " << text;
+        }
     }
 }
 
 // Texts of every length up to a few hundred bytes, with line feeds sparse, dense and in runs,
-// against the plain byte-by-byte translation; the translation works in blocks of eight bytes.
+// against the plain translation; the fast ways work in blocks of 16 and 32 bytes.
 TEST(LineEnds, MatchTheTranslationForManyTexts)
 {
-    std::mt19937 random(20261211);
-    for (const int lineFeedsPerHundred : {0, 1, 10, 50, 90, 100}) {
-        for (std::size_t length = 0; length < 300; ++length) {
-            std::string text;
-            for (std::size_t index = 0; index < length; ++index)
-                text += static_cast<int>(random() % 100) < lineFeedsPerHundred ? '\n' : static_cast<char>('a' + random() % 26);
-            ASSERT_EQ(Translated(text), OnDisk(text)) << "length " << length << ", " << lineFeedsPerHundred << "% line feeds";
+    for (const LineEndTranslation way : Ways()) {
+        std::mt19937 random(20261211);
+        for (const int lineFeedsPerHundred : {0, 1, 10, 50, 90, 100}) {
+            for (std::size_t length = 0; length < 300; ++length) {
+                std::string text;
+                for (std::size_t index = 0; index < length; ++index)
+                    text += static_cast<int>(random() % 100) < lineFeedsPerHundred ? '\n' : static_cast<char>('a' + random() % 26);
+                ASSERT_EQ(Translated(way, text), OnDisk(text))
+                    << Name(way) << ", length " << length << ", " << lineFeedsPerHundred << "% line feeds";
+            }
         }
     }
 }
 
 TEST(LineEnds, LongLinesAndLongRunsOfLineFeeds)
 {
-    for (const std::string& text : {std::string(100000, 'x') + "\n" + std::string(100000, 'y'),
-                                    std::string(100000, '\n'), "\n" + std::string(100000, 'z') + "\n"}) {
-        EXPECT_EQ(Translated(text), OnDisk(text));
+    for (const LineEndTranslation way : Ways()) {
+        for (const std::string& text : {std::string(100000, 'x') + "\n" + std::string(100000, 'y'),
+                                        std::string(100000, '\n'), "\n" + std::string(100000, 'z') + "\n"}) {
+            EXPECT_EQ(Translated(way, text), OnDisk(text)) << Name(way);
+        }
     }
 }
 
